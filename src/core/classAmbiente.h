@@ -1,0 +1,89 @@
+#pragma once
+#include "core/DocumentoAtual.h"
+#include "core/SessaoPortal.h"
+#include "core/Settings.h"
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+namespace zv::core {
+
+// The environment of the whole program: system name, per-user folders, the
+// portal session, the current document, the reference lists and the send
+// queue all hang off the one object of this class, Ambiente. Each concern's
+// logic and state live in a class of its own that this object owns and
+// forwards to; the names here are the ones the rest of the program calls.
+class classAmbiente {
+public:
+    classAmbiente();
+    ~classAmbiente();
+    classAmbiente(const classAmbiente&) = delete;
+    classAmbiente& operator=(const classAmbiente&) = delete;
+
+    // ---- Environment --------------------------------------------------
+    // Starts the environment in monitor mode (the tray daemon) or in
+    // publishing mode with a printed document. Answers true only in
+    // publishing mode once the document was accepted.
+    bool Inicia(bool pMonitor, const QString& pArquivo, const QString* vTipo = nullptr);
+    const QString& Sistema() const { return m_sistema; }
+    bool Monitor() const { return m_monitor; }
+    const QString& PastaBase() const { return m_pastaBase; }
+    QString Erro() const { return MensagemErro; }
+
+    void LimpaListaArquivos();
+    void AddListaArquivos(const QString& arquivo);
+    const QStringList& ListaArquivos() const { return m_listaArquivos; }
+
+    // Accepts a list and does nothing with it; kept for the callers of the interface.
+    template <class List>
+    void Historico(const List&) {}
+
+    // Public state of the interface.
+    QString ControleValidacao;
+    QString pasta;
+    QString UsuariosId;
+    QString Email;
+    bool TemCarteira = false;
+
+    // The text of the last failure, returned by Erro.
+    QString MensagemErro;
+
+    // ---- Current document -------------------------------------------
+    DocumentoAtual& documento() { return m_documento; }
+    const QString& Tipo() const { return m_documento.tipo(); }
+    void setTipo(const QString& vData) { m_documento.setTipo(vData); }
+    const QString& arquivo() const { return m_documento.arquivo(); }
+    void setArquivo(const QString& path) { m_documento.setArquivo(path); }
+
+    // ---- Session with the portal ------------------------------------
+    SessaoPortal& sessao() { return m_sessao; }
+    const SessaoPortal& sessao() const { return m_sessao; }
+    const QString& Dominio() const { return m_sessao.Dominio; }
+    const QString& Login() const { return m_sessao.Login; }
+    const QString& Escritorio() const { return m_sessao.Escritorio; }
+    const QString& Usuario() const { return m_sessao.Usuario; }
+    const QString& TpLogo() const { return m_sessao.TpLogo; }
+    qint16 TLogin() const { return m_sessao.TLogin; }
+
+    // ---- Reference lists --------------------------------------------
+
+    // ---- Send queue -------------------------------------------------
+
+    // ---- Office information and retrieval ---------------------------
+
+    // ---- Consultation -----------------------------------------------
+
+private:
+    void RegistraVersao(const QString& prefixo);
+    void restauraSessao();
+
+    QString m_sistema;
+    QString m_pastaBase;
+    bool m_monitor = false;
+    QStringList m_listaArquivos;
+    DocumentoAtual m_documento;
+    SessaoPortal m_sessao;
+};
+
+} // namespace zv::core

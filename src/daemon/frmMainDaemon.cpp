@@ -1,0 +1,62 @@
+#include "daemon/frmMainDaemon.h"
+
+#include "core/ErrorTrap.h"
+#include "core/Folders.h"
+#include "core/Globals.h"
+#include "core/Settings.h"
+#include "core/classAmbiente.h"
+#include "daemon/SpoolConfiguration.h"
+#include "platform/InstanceLock.h"
+
+namespace zv::daemon {
+
+frmMainDaemon::frmMainDaemon(QObject* parent)
+    : QObject(parent)
+{
+    m_tmrCiclo.setInterval(kCycleMs);
+    connect(&m_tmrCiclo, &QTimer::timeout, this, &frmMainDaemon::tmrCiclo_Timer);
+}
+
+frmMainDaemon::~frmMainDaemon() = default;
+
+void frmMainDaemon::Form_Load()
+{
+    core::ErrorTrap trap(QStringLiteral("frmMainDaemon"), QStringLiteral("Form_Load"));
+    // Another instance for this user: this one runs its start-up all the
+    // same and ends at its first cycle.
+    trap([&] {
+        m_instance = std::make_unique<platform::InstanceLock>(platform::InstanceLock::defaultPath());
+        if (m_instance->anotherInstanceRunning())
+            core::bEncerrar = true;
+    });
+    trap([&] { core::Settings::write(core::Secao::Config, QStringLiteral("CloseNow"), QStringLiteral("0")); });
+    trap([&] {
+        if (!core::Ambiente)
+            core::Ambiente = new core::classAmbiente();
+    });
+    trap([&] { core::Ambiente->Inicia(true, QString()); });
+    trap([&] { m_capture.setSpoolFolder(SpoolConfiguration::suRegistros()); });
+    trap([&] { SpoolConfiguration::LimpaProc(); });
+    trap([&] { m_tmrCiclo.start(); });
+}
+
+void frmMainDaemon::Form_Unload()
+{
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    m_tmrCiclo.stop();
+    Q_EMIT unloaded();
+}
+
+void frmMainDaemon::tmrCiclo_Timer()
+{
+    if (m_unloaded)
+        return;
+    if (CaptureCycle::Sair())
+        Form_Unload();
+    // The capture step still runs in the cycle that found the exit request.
+    m_capture.Monitora();
+}
+
+} // namespace zv::daemon
