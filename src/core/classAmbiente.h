@@ -55,6 +55,12 @@ public:
     void setTipo(const QString& vData) { m_documento.setTipo(vData); }
     const QString& arquivo() const { return m_documento.arquivo(); }
     void setArquivo(const QString& path) { m_documento.setArquivo(path); }
+    QString TipoDesc() const;
+    const QString& Titulo() const;
+    void setTitulo(QString& vData); // trims the caller's text too
+    QString ArquivoTamanho() const;
+    bool SalvarPDF(const QString& pDestino, bool pSusbistituir);
+    bool Salvo() const;
 
     // ---- Session with the portal ------------------------------------
     SessaoPortal& sessao() { return m_sessao; }
@@ -65,6 +71,14 @@ public:
     const QString& Usuario() const { return m_sessao.Usuario; }
     const QString& TpLogo() const { return m_sessao.TpLogo; }
     qint16 TLogin() const { return m_sessao.TLogin; }
+    bool Autentica(const QString& pDominio, const QString& pLogin, const QString& pSenha, qint16 vTLogin);
+    bool Logado();
+    void LogOff();
+    bool Internet();
+    // One GET through the environment's request object; the URL and the
+    // answer are kept in UltimaURL and UltimaResposta.
+    QString AbreURL(const QString& url);
+    QString UltimaURL, UltimaResposta;
 
     // ---- Reference lists --------------------------------------------
 
