@@ -2,6 +2,7 @@
 #include "core/DocumentoAtual.h"
 #include "core/SessaoPortal.h"
 #include "core/Settings.h"
+#include "publishing/classEnviar.h"
 
 #include <QString>
 #include <QStringList>
@@ -83,6 +84,19 @@ public:
     // ---- Reference lists --------------------------------------------
 
     // ---- Send queue -------------------------------------------------
+    // The document record of the publishing interface, given today's date
+    // when the environment is created.
+    publishing::classEnviar Enviar = novoEnviar();
+    // The last queueing succeeded; the last publication was accepted.
+    bool Enfileirado() const { return m_enfileirado; }
+    bool Enviado() const { return m_enviado; }
+
+private:
+    static publishing::classEnviar novoEnviar();
+    bool m_enfileirado = false;
+    bool m_enviado = false;
+
+public:
 
     // ---- Office information and retrieval ---------------------------
 
