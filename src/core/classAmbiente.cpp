@@ -24,7 +24,9 @@ classAmbiente::~classAmbiente()
 
 bool classAmbiente::Inicia(bool pMonitor, const QString& pArquivo, const QString* vTipo)
 {
-    setTipo(vTipo ? *vTipo : pArquivo);
+    // The path is taken trimmed, as the document check takes it, so that a
+    // stray blank does not turn "pdf " into an unknown type.
+    setTipo(vTipo ? *vTipo : pArquivo.trimmed());
     bool result = false;
     try {
         m_monitor = pMonitor;

@@ -1,4 +1,6 @@
 #pragma once
+#include "support/QtPrinters.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
