@@ -3,6 +3,7 @@
 #include "core/SessaoPortal.h"
 #include "core/Settings.h"
 #include "publishing/classEnviar.h"
+#include "publishing/ListasReferencia.h"
 
 #include <QString>
 #include <QStringList>
@@ -82,6 +83,17 @@ public:
     QString UltimaURL, UltimaResposta;
 
     // ---- Reference lists --------------------------------------------
+    // Refreshes the office's portfolios, clients and users from the portal
+    // (pCarteiras: the portfolio form of the request); TemCarteira follows.
+    bool Sincroniza(bool* pAtualiza = nullptr, bool pCarteiras = true, bool pUsuario = false);
+    publishing::Tabela Carteiras() const { return m_listas.Carteiras(); }
+    publishing::Tabela Usuarios() const { return m_listas.Usuarios(); }
+    // Raises platform::Failure for a portfolio field that is not a number.
+    publishing::Tabela Clientes(qint32 vCarteira) const { return m_listas.Clientes(vCarteira); }
+    const publishing::ListasReferencia& listas() const { return m_listas; }
+private:
+    publishing::ListasReferencia m_listas;
+public:
 
     // ---- Send queue -------------------------------------------------
     // The document record of the publishing interface, given today's date
