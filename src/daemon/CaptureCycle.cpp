@@ -15,6 +15,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace zv::daemon {
 
 using platform::Failure;
@@ -72,24 +74,32 @@ bool CaptureCycle::settled(const QString& name, const Observation& now) const
 void CaptureCycle::Monitora()
 {
     core::ErrorTrap trap(kForm, QStringLiteral("Monitora"));
-    QFileInfoList jobs;
+    QStringList names;
     // A spool folder that has gone makes the listing fail on every cycle.
     if (!trap([&] {
             const QDir dir(m_spool);
             if (m_spool.isEmpty() || !dir.exists())
                 throw Failure(platform::kErrPathNotFound);
-            jobs = dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System,
-                                     QDir::Name | QDir::IgnoreCase);
+            names = dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted);
         }))
         return;
+    // The listing order of the office's file system: by name, ignoring case.
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
 
+    // Only the jobs looked at in this cycle are remembered: a burst of
+    // prints costs one look per cycle, not one per waiting job.
     QHash<QString, Observation> seen;
     QString job;
-    for (const QFileInfo& info : jobs) {
+    for (const QString& name : std::as_const(names)) {
+        const QFileInfo info(m_spool + QLatin1Char('/') + name);
         const Observation now{info.size(), info.lastModified()};
-        seen.insert(info.fileName(), now);
-        if (job.isEmpty() && settled(info.fileName(), now))
+        seen.insert(name, now);
+        if (settled(name, now)) {
             job = info.absoluteFilePath();
+            break;
+        }
     }
     m_seen = std::move(seen);
     if (job.isEmpty())
