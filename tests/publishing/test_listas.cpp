@@ -7,10 +7,6 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
-#include <ostream>
-
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
-
 using namespace zv;
 using publishing::ListasReferencia;
 using publishing::Tabela;
