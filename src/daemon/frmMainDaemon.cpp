@@ -7,6 +7,7 @@
 #include "core/classAmbiente.h"
 #include "daemon/SpoolConfiguration.h"
 #include "platform/InstanceLock.h"
+#include "ui/AcertaCor.h"
 
 namespace zv::daemon {
 
@@ -34,6 +35,9 @@ void frmMainDaemon::Form_Load()
         if (!core::Ambiente)
             core::Ambiente = new core::classAmbiente();
     });
+    // The colour check, so its question comes up as the program starts; the
+    // windows ask it again for their own presentation.
+    trap([&] { ui::AcertaCor(); });
     trap([&] { core::Ambiente->Inicia(true, QString()); });
     trap([&] { m_capture.setSpoolFolder(SpoolConfiguration::suRegistros()); });
     trap([&] { SpoolConfiguration::LimpaProc(); });

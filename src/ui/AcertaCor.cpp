@@ -5,10 +5,41 @@
 #include "ui/ButtonFace.h"
 #include "ui/frmCor.h"
 
+#include <QApplication>
+#include <optional>
+
 namespace zv::ui {
+
+namespace {
+std::optional<bool> g_allowed;
+
+bool personCanAnswer()
+{
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return false;
+    const QString platform = QGuiApplication::platformName();
+    return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+}
+} // namespace
+
+namespace ColourWindowPolicy {
+void allow(bool allowed) { g_allowed = allowed; }
+void reset() { g_allowed.reset(); }
+bool mayOpen()
+{
+    // Widgets need a widget application whatever a test allows.
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return false;
+    return g_allowed.value_or(personCanAnswer());
+}
+} // namespace ColourWindowPolicy
 
 bool AcertaCor()
 {
+    // Without a widget application there is no window to present and no
+    // palette to read.
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return false;
     core::ErrorTrap trap(QStringLiteral("ModFuncs"), QStringLiteral("AcertaCor"));
     bool especial = false;
     trap([&] { especial = ButtonFace::cor() == ButtonFace::kCorEspecial; });
@@ -20,6 +51,8 @@ bool AcertaCor()
     if (buton == QLatin1String("0"))
         return false;
 
+    if (!ColourWindowPolicy::mayOpen())
+        return false;
     trap([&] {
         frmCor janela;
         janela.exec();

@@ -11,4 +11,16 @@ namespace zv::ui {
 // the answer false.
 bool AcertaCor();
 
+// Whether the check may open the colour window. By default only where a
+// person can answer it: a widget application on a real display. With no
+// widget application, or on the offscreen and minimal platforms (a server,
+// a headless test run), a modal window nobody sees would hold the caller
+// for ever, so the check answers false there and stores no choice. Tests
+// that answer the window themselves allow it; reset() restores the default.
+namespace ColourWindowPolicy {
+void allow(bool allowed);
+void reset();
+bool mayOpen();
+} // namespace ColourWindowPolicy
+
 } // namespace zv::ui

@@ -1,4 +1,5 @@
 #pragma once
+#include "ui/AcertaCor.h"
 #include "ui/frmCor.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@ namespace zv::test {
 
 // Answers the colour window in advance: when a frmCor opens modally, what
 // it showed is recorded, the tick is set as asked and "Confirma" is pressed.
+// While it lives the colour check may open the window even offscreen.
 // A window test that must not meet the colour window sets the button face
 // to the light grey (toolbar) or stores "Buton" = "0" (plain buttons).
 class ColourWindowDriver {
@@ -24,12 +26,17 @@ public:
 
     explicit ColourWindowDriver(bool marcar) : m_marcar(marcar)
     {
+        ui::ColourWindowPolicy::allow(true);
         // The timer lives with the driver, so a window that never opens
         // leaves nothing behind.
         m_timer.setInterval(10);
         QObject::connect(&m_timer, &QTimer::timeout, [this] { answer(); });
         m_timer.start();
     }
+
+    ~ColourWindowDriver() { ui::ColourWindowPolicy::reset(); }
+    ColourWindowDriver(const ColourWindowDriver&) = delete;
+    ColourWindowDriver& operator=(const ColourWindowDriver&) = delete;
 
     const std::optional<Seen>& seen() const { return m_seen; }
 

@@ -154,6 +154,27 @@ private Q_SLOTS:
         QCOMPARE(ui::ButtonFace::cor(), faceAfter);
     }
 
+    // Nobody can answer a window offscreen (a server, a test run): the
+    // check answers false at once and stores no choice.
+    void headlessRunOpensNoWindow()
+    {
+        QCOMPARE(QGuiApplication::platformName(), QStringLiteral("offscreen"));
+        ui::ButtonFace::setCor(kAzulado);
+        QVERIFY(!ui::ColourWindowPolicy::mayOpen());
+        bool opened = false;
+        QTimer guard;
+        connect(&guard, &QTimer::timeout, [&] {
+            if (auto* w = qobject_cast<ui::frmCor*>(QApplication::activeModalWidget())) {
+                opened = true;
+                w->findChild<QPushButton*>(QStringLiteral("cmdConfirma"))->click();
+            }
+        });
+        guard.start(20);
+        QCOMPARE(ui::AcertaCor(), false);
+        QVERIFY(!opened);
+        QCOMPARE(buton(), QStringLiteral("<absent>"));
+    }
+
     void onlyConfirmaCloses()
     {
         ui::ButtonFace::setCor(kAzulado);
