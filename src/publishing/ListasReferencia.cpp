@@ -1,13 +1,12 @@
 #include "publishing/ListasReferencia.h"
 
+#include "publishing/LeituraNumero.h"
+
 #include "platform/Cp1252.h"
 #include "platform/ErrorNumbers.h"
-#include "platform/Regional.h"
 #include "transport/RespostaPortal.h"
 
 #include <QSaveFile>
-#include <cmath>
-#include <limits>
 
 namespace zv::publishing {
 
@@ -47,25 +46,6 @@ void preenche(Tabela& tabela, const QStringList& itens, int largura,
         for (const auto& [campo, coluna] : campoParaColuna)
             tabela[k][coluna] = f[campo];
     }
-}
-
-// A portfolio ID as the desktop reads a number: a plain or regional form,
-// rounded to the nearest whole number, within 32 bits.
-qint32 comoLong(const QString& texto)
-{
-    const QString t = texto.trimmed();
-    bool ok = false;
-    double v = t.toDouble(&ok);
-    if (!ok) {
-        const auto regional = platform::Regional::parseNumber(t);
-        if (t.isEmpty() || !regional)
-            throw Failure(platform::kErrTypeMismatch);
-        v = *regional;
-    }
-    v = std::nearbyint(v);
-    if (!std::isfinite(v) || v < std::numeric_limits<qint32>::min() || v > std::numeric_limits<qint32>::max())
-        throw Failure(platform::kErrOverflow);
-    return static_cast<qint32>(v);
 }
 
 void gravaCache(const QString& caminho, const QString& resposta)
@@ -161,7 +141,7 @@ Tabela ListasReferencia::Clientes(qint32 vCarteira) const
     Tabela resultado;
     for (const QString& item : m_itensClientes) {
         const QStringList f = transport::partes(item, D::Campo);
-        if (vCarteira > 0 && comoLong(f.value(1)) != vCarteira)
+        if (vCarteira > 0 && leInt32(f.value(1)) != vCarteira)
             continue;
         resultado.append(QStringList{f.value(0), f.value(2)});
     }
