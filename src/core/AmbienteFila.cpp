@@ -1,16 +1,48 @@
 #include "core/classAmbiente.h"
 
-#include "platform/Clock.h"
+#include "core/Folders.h"
 
 // The send queue of the environment: the document record, queueing and
 // loading the queue kept under APPDATA/ZorvelantaPrinter/queqe.
 namespace zv::core {
 
-publishing::classEnviar classAmbiente::novoEnviar()
+namespace {
+
+publishing::FilaEnvio filaDoUsuario()
 {
-    publishing::classEnviar enviar;
-    enviar.Inicia(platform::Clock::today());
-    return enviar;
+    return publishing::FilaEnvio(Folders::queue(), Folders::queueFiles());
+}
+
+} // namespace
+
+bool classAmbiente::Enfileirar()
+{
+    QString atual = arquivo();
+    m_enfileirado = filaDoUsuario().Enfileirar({Enviar, Titulo(), Tipo()}, m_listaArquivos, atual, MensagemErro);
+    setArquivo(atual);
+    return m_enfileirado;
+}
+
+publishing::TabelaFila classAmbiente::CarregaFila(bool& pErro)
+{
+    m_avisoFila.clear();
+    const auto sincroniza = [this] { return Sincroniza(nullptr, false, false); };
+    // The name of the first client whose ID is the field.
+    const auto nomeCliente = [this](const QString& id) {
+        const publishing::Tabela& clientes = m_listas.tabelaClientes();
+        for (const QStringList& linha : clientes)
+            if (!linha.value(1).isEmpty() && linha.value(1) == id)
+                return linha.value(3);
+        return QString();
+    };
+    publishing::FilaEnvio::Carga carga = filaDoUsuario().CarregaFila(sincroniza, nomeCliente);
+    if (carga.erro) {
+        MensagemErro = carga.mensagem;
+        pErro = true;
+        return {};
+    }
+    m_avisoFila = carga.aviso;
+    return carga.tabela;
 }
 
 } // namespace zv::core

@@ -2,6 +2,7 @@
 #include "core/DocumentoAtual.h"
 #include "core/SessaoPortal.h"
 #include "core/Settings.h"
+#include "publishing/FilaEnvio.h"
 #include "publishing/classEnviar.h"
 #include "publishing/ListasReferencia.h"
 
@@ -102,11 +103,21 @@ public:
     // The last queueing succeeded; the last publication was accepted.
     bool Enfileirado() const { return m_enfileirado; }
     bool Enviado() const { return m_enviado; }
+    // Queues every file of the file list under the validated record; the
+    // current file ends as the last one queued.
+    bool Enfileirar();
+    // The whole queue as a table, the reference lists synchronised first.
+    // On failure pErro becomes true, the table is empty and Erro tells why.
+    publishing::TabelaFila CarregaFila(bool& pErro);
+    // What the last CarregaFila left out of a damaged index file, for the
+    // user; empty when the index was sound.
+    const QString& AvisoFila() const { return m_avisoFila; }
 
 private:
     static publishing::classEnviar novoEnviar();
     bool m_enfileirado = false;
     bool m_enviado = false;
+    QString m_avisoFila;
 
 public:
 

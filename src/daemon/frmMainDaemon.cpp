@@ -5,6 +5,7 @@
 #include "core/Globals.h"
 #include "core/Settings.h"
 #include "core/classAmbiente.h"
+#include "daemon/SendToEntry.h"
 #include "daemon/SpoolConfiguration.h"
 #include "platform/InstanceLock.h"
 #include "ui/AcertaCor.h"
@@ -39,6 +40,7 @@ void frmMainDaemon::Form_Load()
     // windows ask it again for their own presentation.
     trap([&] { ui::AcertaCor(); });
     trap([&] { core::Ambiente->Inicia(true, QString()); });
+    trap([&] { SendToEntry::verificaAtalho(); });
     trap([&] { m_capture.setSpoolFolder(SpoolConfiguration::suRegistros()); });
     trap([&] { SpoolConfiguration::LimpaProc(); });
     trap([&] { m_tmrCiclo.start(); });
