@@ -69,6 +69,8 @@ void classAmbiente::restauraSessao()
     m_sessao.Usuario = lido("Usuario");
     m_sessao.Logo = lido("Logo");
     m_sessao.TpLogo = lido("TpLogo");
+    // The restored session is confirmed with the portal at once.
+    ConfirmaLogin();
 }
 
 void classAmbiente::RegistraVersao(const QString& prefixo)

@@ -3,6 +3,7 @@
 #include "core/SessaoPortal.h"
 #include "core/Settings.h"
 #include "publishing/FilaEnvio.h"
+#include "transport/classURL.h"
 #include "publishing/classEnviar.h"
 #include "publishing/ListasReferencia.h"
 
@@ -64,6 +65,13 @@ public:
     QString ArquivoTamanho() const;
     bool SalvarPDF(const QString& pDestino, bool pSusbistituir);
     bool Salvo() const;
+    const QString& ArquivoSalvo() const { return m_documento.arquivoSalvo(); }
+
+private:
+    // The working copy in PROC (texto empty) or a backup copy in Back; the
+    // sentence of a failure goes to MensagemErro.
+    bool CopiaArquivo(const QString& texto);
+public:
 
     // ---- Session with the portal ------------------------------------
     SessaoPortal& sessao() { return m_sessao; }
@@ -82,6 +90,15 @@ public:
     // answer are kept in UltimaURL and UltimaResposta.
     QString AbreURL(const QString& url);
     QString UltimaURL, UltimaResposta;
+
+private:
+    bool ConfirmaLogin();
+    // What the session asks of this object: requests, base URL, mode, the
+    // working copy and the message.
+    SessaoPortal::Meio meioSessao();
+    QString abreURLRegistrando(const QString& url, const QString& registro);
+    std::unique_ptr<transport::classURL> m_requisicao; // created at the first request
+public:
 
     // ---- Reference lists --------------------------------------------
     // Refreshes the office's portfolios, clients and users from the portal
