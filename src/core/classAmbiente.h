@@ -5,7 +5,9 @@
 #include "publishing/FilaEnvio.h"
 #include "transport/classURL.h"
 #include "publishing/classEnviar.h"
+#include "publishing/InfoEscritorio.h"
 #include "publishing/ListasReferencia.h"
+#include "consultation/classConsultar.h"
 
 #include <QString>
 #include <QStringList>
@@ -139,8 +141,35 @@ private:
 public:
 
     // ---- Office information and retrieval ---------------------------
+    // The local logo path pCaminho + Logo, downloaded when missing or when
+    // pAtualiza; empty after a failure (see Erro).
+    QString LogoEscritorio(const QString& pCaminho, bool pAtualiza);
+    bool AtualizaEspaco();
+    double EspacoTotal() const { return m_escritorio.EspacoTotal(); }
+    double EspacoUtilizado() const { return m_escritorio.EspacoUtilizado(); }
+    double EspacoDisponivel() const { return m_escritorio.EspacoDisponivel(); }
+    bool Dica();
+    const QString& DicaTitulo() const { return m_escritorio.DicaTitulo(); }
+    const QString& DicaTexto() const { return m_escritorio.DicaTexto(); }
+    // Downloads one published document into the backup folder, named by its ID.
+    bool BArquivo(const QString& pId_Arq, const QString& pTam_arq);
+private:
+    publishing::ContextoEscritorio contextoEscritorio() const;
+    publishing::InfoEscritorio m_escritorio;
+public:
 
     // ---- Consultation -----------------------------------------------
+    // The query object exists between Consulta_Iniciar and Consulta_Finalizar
+    // (while the consultation window is open); null otherwise.
+    void Consulta_Iniciar();
+    void Consulta_Finalizar();
+    consultation::classConsultar* Consultar() const { return m_consultar.get(); }
+    // The IDs of the last publication, "*" between them; copied into the
+    // query object when it is created.
+    QString UltimosIds;
+private:
+    std::unique_ptr<consultation::classConsultar> m_consultar;
+public:
 
 private:
     void RegistraVersao(const QString& prefixo);
