@@ -66,6 +66,13 @@ frmMEnvio::frmMEnvio(QWidget* parent)
     setWindowTitle(QStringLiteral("Envio de Documentos"));
     setFont(ui::windowFont(8));
     montaControles();
+    // The program's exit request closes every window it has open, this one too.
+    m_encerrar.setInterval(kEncerrarMs);
+    connect(&m_encerrar, &QTimer::timeout, this, [this] {
+        if (core::bEncerrar)
+            close();
+    });
+    m_encerrar.start();
 }
 
 frmMEnvio::~frmMEnvio() = default;

@@ -2,6 +2,7 @@
 #include "publishing/FilaEnvio.h"
 
 #include <QDialog>
+#include <QTimer>
 
 class QComboBox;
 class QGroupBox;
@@ -29,6 +30,8 @@ class frmMEnvio : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kObservacaoMax = 1000;
+    // How often the window looks at the program's exit request.
+    static constexpr int kEncerrarMs = 1000;
 
     explicit frmMEnvio(QWidget* parent = nullptr);
     ~frmMEnvio() override;
@@ -66,6 +69,7 @@ private:
     publishing::TabelaFila m_fila;
     qint16 m_ultimoRegistro = 0;
     bool m_carregado = false;
+    QTimer m_encerrar;
 
     QComboBox* m_cboCliente = nullptr;
     QComboBox* m_cboTipoDoctos = nullptr;
