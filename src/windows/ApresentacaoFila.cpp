@@ -41,12 +41,22 @@ bool pagamento(const QStringList& registro)
 
 const Coluna& coluna(int c) { return kLayout[c]; }
 
-int larguraTwips(int c)
+namespace {
+int larguraDaConfiguracao(int c)
 {
     const QString valor = core::Settings::read(core::Secao::mEnvio, QStringLiteral("c_") + QString::number(c));
     bool ok = false;
     const int twips = valor.trimmed().toInt(&ok);
-    return ok && twips > 0 ? twips : kLayout[c].larguraTwips;
+    return ok && twips > 0 ? twips : 0;
+}
+} // namespace
+
+bool larguraGuardada(int c) { return larguraDaConfiguracao(c) > 0; }
+
+int larguraTwips(int c)
+{
+    const int guardada = larguraDaConfiguracao(c);
+    return guardada > 0 ? guardada : kLayout[c].larguraTwips;
 }
 
 QString nomeDoTipo(const QString& codigo)

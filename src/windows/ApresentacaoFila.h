@@ -22,6 +22,8 @@ const Coluna& coluna(int c);
 // The width of column c in twips: the stored setting, or the default when it
 // is absent, empty or not a positive number.
 int larguraTwips(int c);
+// Whether the settings hold a usable width for column c.
+bool larguraGuardada(int c);
 
 // The name of a type code ("1" -> "Relatório"); another code unchanged.
 QString nomeDoTipo(const QString& codigo);

@@ -25,6 +25,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStandardItemModel>
 #include <QTableView>
 
@@ -55,6 +56,7 @@ std::optional<QDate> dataDoCampo(const QString& campo)
 }
 
 const QString kChars = QStringLiteral("Número de caracteres restantes");
+constexpr int kColunaAviso = 10;
 
 } // namespace
 
@@ -243,8 +245,6 @@ void frmMEnvio::showEvent(QShowEvent* event)
     if (m_carregado)
         return;
     m_carregado = true;
-    if (const QScreen* tela = screen())
-        move(tela->availableGeometry().center() - rect().center());
     Form_Load();
 }
 
@@ -252,6 +252,9 @@ void frmMEnvio::Form_Load()
 {
     m_comandos->applyColourCheck();
     montaLayoutGrade();
+    adjustSize();
+    if (const QScreen* tela = screen())
+        move(tela->availableGeometry().center() - rect().center());
     carregaFila();
 }
 
@@ -265,13 +268,23 @@ void frmMEnvio::montaLayoutGrade()
         ignoreFailures([&] { m_modelo->setHeaderData(c, Qt::Horizontal, col.titulo); });
         ignoreFailures([&] {
             const int twips = Apresentacao::larguraTwips(c);
-            m_grdFila->setColumnWidth(c, twips > 0 ? ui::Twips::toPixelsX(twips, this)
-                                                   : m_grdFila->horizontalHeader()->defaultSectionSize());
+            int largura = twips > 0 ? ui::Twips::toPixelsX(twips, this)
+                                    : m_grdFila->horizontalHeader()->defaultSectionSize();
+            // The notice column's default is narrower than its own "NÃO".
+            if (c == kColunaAviso && !Apresentacao::larguraGuardada(c))
+                largura = std::max(largura, m_grdFila->fontMetrics().horizontalAdvance(QStringLiteral("NÃO")) + 10);
+            m_grdFila->setColumnWidth(c, largura);
         });
         ignoreFailures([&] {
             m_modelo->setHeaderData(c, Qt::Horizontal, QVariant::fromValue(col.alinhamento), Qt::TextAlignmentRole);
         });
     }
+    // Room for every column, so that no column hides behind the scroll bar.
+    ignoreFailures([&] {
+        const int largura = m_grdFila->horizontalHeader()->length() + 2 * m_grdFila->frameWidth()
+                            + m_grdFila->verticalScrollBar()->sizeHint().width();
+        m_grdFila->setMinimumWidth(std::max(m_grdFila->minimumWidth(), largura));
+    });
 }
 
 void frmMEnvio::carregaFila()
