@@ -4,6 +4,7 @@
 
 #include <curl/curl.h>
 
+#include <array>
 #include <memory>
 #include <mutex>
 
@@ -17,11 +18,61 @@ void iniciaBiblioteca()
     std::call_once(uma, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
 }
 
+// The answer is decoded as it arrives: each byte one Windows-1252
+// character, written straight into the text (no second pass over a copy).
+struct Recepcao {
+    CURL* curl = nullptr;
+    QString texto;
+    bool reservado = false;
+};
+
+// The characters of the bytes 0x80..0x9F, the only ones where the code page
+// and Latin-1 differ.
+const std::array<QChar, 32>& faixaAlta()
+{
+    static const std::array<QChar, 32> tabela = [] {
+        std::array<QChar, 32> t{};
+        QByteArray bytes;
+        for (int b = 0x80; b < 0xA0; ++b)
+            bytes.append(char(b));
+        const QString lidos = platform::fromCp1252(bytes);
+        for (int i = 0; i < 32; ++i)
+            t[size_t(i)] = lidos[i];
+        return t;
+    }();
+    return tabela;
+}
+
+void reserva(Recepcao& r)
+{
+    // Room for the whole body at once when the server tells its length; a
+    // length beyond reason is not trusted.
+    constexpr curl_off_t kMaximo = curl_off_t(256) << 20;
+    curl_off_t tamanho = -1;
+    if (curl_easy_getinfo(r.curl, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &tamanho) == CURLE_OK
+        && tamanho > 0 && tamanho <= kMaximo)
+        r.texto.reserve(qsizetype(tamanho));
+    r.reservado = true;
+}
+
 size_t acrescenta(char* dados, size_t tamanho, size_t quantos, void* destino) noexcept
 {
     const size_t bytes = tamanho * quantos;
+    auto& r = *static_cast<Recepcao*>(destino);
     try {
-        static_cast<QByteArray*>(destino)->append(dados, qsizetype(bytes));
+        if (!r.reservado)
+            reserva(r);
+        const qsizetype inicio = r.texto.size();
+        r.texto.append(QLatin1StringView(dados, qsizetype(bytes)));
+        bool alta = false;
+        for (size_t i = 0; i < bytes; ++i)
+            alta |= (uchar(dados[i]) & 0xE0) == 0x80;
+        if (alta) {
+            QChar* texto = r.texto.data() + inicio;
+            for (size_t i = 0; i < bytes; ++i)
+                if ((uchar(dados[i]) & 0xE0) == 0x80)
+                    texto[i] = faixaAlta()[uchar(dados[i]) - 0x80];
+        }
     } catch (...) {
         return 0; // out of memory: stop here and answer what arrived
     }
@@ -48,20 +99,21 @@ std::unique_ptr<CURLU, FechaUrl> analisa(const QByteArray& url)
     return handle;
 }
 
-QByteArray transfere(const QByteArray& url)
+QString transfere(const QByteArray& url)
 {
-    QByteArray corpo;
+    Recepcao corpo;
     iniciaBiblioteca();
     std::unique_ptr<CURL, FechaCurl> curl(curl_easy_init());
     if (!curl)
-        return corpo;
+        return {};
     const auto endereco = analisa(url);
     if (!endereco)
-        return corpo;
+        return {};
     std::unique_ptr<curl_slist, FechaLista> cabecalhos(
         curl_slist_append(curl_slist_append(nullptr, "Cache-Control: no-cache"), "Pragma: no-cache"));
 
     CURL* c = curl.get();
+    corpo.curl = c;
     curl_easy_setopt(c, CURLOPT_CURLU, endereco.get());
     curl_easy_setopt(c, CURLOPT_PATH_AS_IS, 1L);
     curl_easy_setopt(c, CURLOPT_USERAGENT, classURL::kAgente);
@@ -80,7 +132,7 @@ QByteArray transfere(const QByteArray& url)
     // The status is not examined: an error page's body is answered like any
     // other, and a broken transfer answers what arrived before it broke.
     curl_easy_perform(c);
-    return corpo;
+    return std::move(corpo.texto);
 }
 
 bool naoVaiNaLinha(uchar byte)
@@ -107,7 +159,7 @@ QByteArray urlParaEnvio(const QString& sUrl)
 QString classURL::AbreURL(const QString& sUrl) const noexcept
 {
     try {
-        return platform::fromCp1252(transfere(urlParaEnvio(sUrl)));
+        return transfere(urlParaEnvio(sUrl));
     } catch (...) {
         return {};
     }
