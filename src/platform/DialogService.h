@@ -22,6 +22,7 @@ struct MessageBoxRequest {
     Icon icon = Icon::None;
     Buttons buttons = Buttons::Ok;
     bool rightAligned = false; // right-aligned, right-to-left reading order
+    bool secondIsDefault = false; // the second button (No, Cancel) has the focus
 };
 
 struct SaveFileRequest {

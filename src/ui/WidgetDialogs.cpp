@@ -39,6 +39,18 @@ QMessageBox::StandardButtons qtButtons(Buttons buttons)
     return QMessageBox::Ok;
 }
 
+// The second button of each set, in the order the box shows them.
+QMessageBox::StandardButton secondButton(Buttons buttons)
+{
+    switch (buttons) {
+    case Buttons::OkCancel: return QMessageBox::Cancel;
+    case Buttons::YesNo:
+    case Buttons::YesNoCancel: return QMessageBox::No;
+    case Buttons::Ok: break;
+    }
+    return QMessageBox::Ok;
+}
+
 Answer answerOf(int button)
 {
     switch (button) {
@@ -66,6 +78,8 @@ Answer WidgetDialogs::messageBox(const platform::MessageBoxRequest& request)
     QMessageBox box(qtIcon(request.icon), request.title,
                     QString(request.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
                     qtButtons(request.buttons));
+    if (request.secondIsDefault)
+        box.setDefaultButton(secondButton(request.buttons));
     if (request.rightAligned) {
         box.setLayoutDirection(Qt::RightToLeft);
         if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
