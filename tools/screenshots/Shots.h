@@ -20,6 +20,7 @@ struct Shot {
 
 // Each window adds its pictures here.
 std::vector<Shot> colourWindowShots();
+std::vector<Shot> loginWindowShots();
 
 // The two states of every window's commands.
 void presentToolbar();      // light grey face: the toolbar

@@ -9,7 +9,9 @@
 // or changed.
 #include "Shots.h"
 
+#include "core/Globals.h"
 #include "core/Settings.h"
+#include "core/classAmbiente.h"
 #include "ui/ButtonFace.h"
 
 #include <QApplication>
@@ -68,8 +70,11 @@ int main(int argc, char* argv[])
     // No dialog backend is installed: a window that asks something while
     // being photographed gets the safe answer and never waits for a person.
     std::vector<zv::tools::Shot> shots = zv::tools::colourWindowShots();
+    for (auto&& s : zv::tools::loginWindowShots())
+        shots.push_back(std::move(s));
     int failed = 0;
     for (const auto& shot : shots)
         failed += take(shot, folder) ? 0 : 1;
+    delete std::exchange(zv::core::Ambiente, nullptr);
     return failed == 0 ? 0 : 1;
 }
