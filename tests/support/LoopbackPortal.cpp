@@ -87,6 +87,15 @@ LoopbackPortal::LoopbackPortal()
             d->serve(request, response);
             return httplib::Server::HandlerResponse::Handled;
         });
+    // The server refuses a target with a second "?" before routing; such a
+    // request (legal for the portal) reaches the error handler with its raw
+    // target but without its headers, and is answered and recorded there.
+    d->server.set_error_handler(static_cast<httplib::Server::HandlerWithResponse>(
+        [this](const httplib::Request& request, httplib::Response& response) {
+            if (request.headers.empty() && !request.target.empty() && response.body.empty())
+                d->serve(request, response);
+            return httplib::Server::HandlerResponse::Handled;
+        }));
     d->port = d->server.bind_to_any_port("127.0.0.1");
     d->worker = std::thread([this] { d->server.listen_after_bind(); });
     while (!d->server.is_running())

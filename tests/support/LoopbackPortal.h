@@ -37,7 +37,9 @@ public:
 
     // Every request target, raw as it arrived, in order ("/printer/x.asp?a=1").
     QStringList targets() const;
-    // The headers of those requests, same order.
+    // The headers of those requests, same order. A target the HTTP library
+    // cannot split (a second "?" in the query) is answered and recorded
+    // all the same, with no headers.
     QList<QMultiMap<QString, QString>> requestHeaders() const;
     // Forgets the answers and the record.
     void clear();

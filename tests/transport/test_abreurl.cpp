@@ -36,6 +36,8 @@ TEST_F(AbreURLTest, SendsTheTargetExactlyAsWritten)
          QStringLiteral("/printer/printer_login_b.asp?log=JOAO&psw=a%26b|\"{x}^'&dom=ESC")},
         {QStringLiteral("/printer/publica_b_novo.asp?s=1&l=2&t=../x"),
          QStringLiteral("//printer/publica_b_novo.asp?s=1&l=2&t=../x")},
+        {QStringLiteral("printer/printer_login_b.asp?psw=<a>[b]\\c`d;e,f@g!h*i$j:k/l?m="),
+         QStringLiteral("/printer/printer_login_b.asp?psw=<a>[b]\\c`d;e,f@g!h*i$j:k/l?m=")},
         {QStringLiteral("printer/printer_login_b.asp?log=ação do"),
          QStringLiteral("/printer/printer_login_b.asp?log=a%E7%E3o%20do")},
     };
