@@ -41,6 +41,10 @@ void frmMainDaemon::Form_Load()
     trap([&] { ui::AcertaCor(); });
     trap([&] { core::Ambiente->Inicia(true, QString()); });
     trap([&] { SendToEntry::verificaAtalho(); });
+    trap([&] {
+        m_tray = std::make_unique<TrayIcon>();
+        m_tray->mostra();
+    });
     trap([&] { m_capture.setSpoolFolder(SpoolConfiguration::suRegistros()); });
     trap([&] { SpoolConfiguration::LimpaProc(); });
     trap([&] { m_tmrCiclo.start(); });

@@ -1,5 +1,6 @@
 #pragma once
 #include "daemon/CaptureCycle.h"
+#include "daemon/TrayIcon.h"
 
 #include <QObject>
 #include <QTimer>
@@ -33,6 +34,8 @@ public:
 
     bool isUnloaded() const { return m_unloaded; }
     CaptureCycle& capture() { return m_capture; }
+    // The notification-area icon; null before start-up.
+    TrayIcon* tray() const { return m_tray.get(); }
     QTimer& tmrCiclo() { return m_tmrCiclo; }
     const QString& vCaminho() const { return m_capture.spoolFolder(); }
 
@@ -42,6 +45,7 @@ Q_SIGNALS:
 private:
     std::unique_ptr<platform::InstanceLock> m_instance;
     CaptureCycle m_capture;
+    std::unique_ptr<TrayIcon> m_tray;
     QTimer m_tmrCiclo;
     bool m_unloaded = false;
 };

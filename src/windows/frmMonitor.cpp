@@ -88,7 +88,9 @@ frmMonitor::frmMonitor(QWidget* parent)
     auto* rodape = new QHBoxLayout;
     m_chkLogOff = new QCheckBox(QStringLiteral("Fazer logoff ao sair"), this);
     m_chkLogOff->setObjectName(QStringLiteral("chkLogOff"));
-    m_chkLogOff->setStyleSheet(QStringLiteral("QCheckBox { color: #000080; background: transparent; }"));
+    QPalette azul = m_chkLogOff->palette();
+    azul.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0x80));
+    m_chkLogOff->setPalette(azul);
     rodape->addSpacing(12);
     rodape->addWidget(m_chkLogOff);
     rodape->addStretch(1);

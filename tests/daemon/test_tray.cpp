@@ -40,6 +40,7 @@ private Q_SLOTS:
         m_dialogs = std::make_unique<platform::ScriptedDialogs>();
         ui::ButtonFace::setCor(ui::ButtonFace::kCorEspecial);
         core::Ambiente = new core::classAmbiente();
+        core::Ambiente->Inicia(true, QString());
     }
     void cleanup()
     {

@@ -43,20 +43,20 @@ class TestFrmMonitor : public QObject {
     bool m_loginEntra = false;      // whether the login window logs the user in
     bool m_consultaDuranteSessao = false;
 
-    void preparaPortal(qint16 tlogin)
+    void preparaPortal()
     {
         const QString hoje = platform::Regional::shortDate(kAgora.date());
         m_portal->setAnswer(QStringLiteral("printer/printer_login_b.asp"),
                             crlf({"Zorvelanta Printer", "4711", "x", "Maria Souza", "ftp.exemplo", "ftpuser",
-                                  "ftpsenha", "Escritório Central", "33", "21", "logo21.gif", hoje, "0", "gif",
-                                  QString::number(tlogin)}));
+                                  "ftpsenha", "Escritório Central", "33", "21", "logo21.gif", hoje, "0", "gif", "2"}));
         m_portal->setAnswer(QStringLiteral("printer/printer_login_conf_b.asp"),
                             crlf({"Zorvelanta Printer", hoje, "ftp2.exemplo", "u2", "s2"}));
     }
 
     void entra(qint16 tlogin = 5)
     {
-        QVERIFY(core::Ambiente->Autentica(QStringLiteral("esc"), QStringLiteral("maria"), QStringLiteral("pw"), tlogin));
+        QVERIFY2(core::Ambiente->Autentica(QStringLiteral("esc"), QStringLiteral("maria"), QStringLiteral("pw"), tlogin),
+                 qPrintable(core::Ambiente->Erro()));
         QVERIFY(core::Ambiente->Logado());
     }
 
@@ -68,10 +68,11 @@ private Q_SLOTS:
         m_home = std::make_unique<test::TempHome>();
         platform::Clock::set([] { return kAgora; });
         m_portal = std::make_unique<test::LoopbackPortal>();
-        preparaPortal(5);
+        preparaPortal();
         m_dialogs = std::make_unique<platform::ScriptedDialogs>();
         ui::ButtonFace::setCor(ui::ButtonFace::kCorEspecial);
         core::Ambiente = new core::classAmbiente();
+        core::Ambiente->Inicia(true, QString());
         m_abertas.clear();
         m_loginEntra = false;
         frmMonitor::usaJanelas({
@@ -214,7 +215,6 @@ private Q_SLOTS:
     {
         QFETCH(QString, key);
         QFETCH(QString, janela);
-        preparaPortal(0);
         entra(0);
         QCOMPARE(core::Ambiente->TLogin(), qint16(0));
         frmMonitor m;
