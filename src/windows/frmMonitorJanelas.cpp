@@ -1,6 +1,7 @@
 #include "windows/frmMonitor.h"
 
 #include "ui/frmCor.h"
+#include "windows/frmLogin.h"
 #include "windows/frmMEnvio.h"
 
 namespace zv::windows {
@@ -11,6 +12,10 @@ namespace zv::windows {
 frmMonitor::Janelas frmMonitor::janelasPadrao()
 {
     Janelas j;
+    j.login = [](QWidget* pai) {
+        frmLogin janela(pai);
+        janela.exec();
+    };
     j.cor = [](QWidget* pai) {
         ui::frmCor janela(pai);
         janela.exec();
