@@ -20,6 +20,7 @@ bool classAmbiente::Enfileirar()
     QString atual = arquivo();
     m_enfileirado = filaDoUsuario().Enfileirar({Enviar, Titulo(), Tipo()}, m_listaArquivos, atual, MensagemErro);
     setArquivo(atual);
+    m_arquivoEnfileirado = atual;
     return m_enfileirado;
 }
 

@@ -18,7 +18,9 @@ classAmbiente::~classAmbiente()
 {
     // The current document (the working copy in publishing mode) goes with
     // the environment; a read-only file is not forced.
-    if (!arquivo().isEmpty())
+    // A file that queueing made current is the user's own document, never
+    // the environment's to delete.
+    if (!arquivo().isEmpty() && arquivo() != m_arquivoEnfileirado)
         QFile::remove(arquivo());
 }
 

@@ -137,6 +137,8 @@ private:
     bool m_enfileirado = false;
     bool m_enviado = false;
     QString m_avisoFila;
+    // The user's file that the last queueing left as the current file.
+    QString m_arquivoEnfileirado;
 
 public:
 

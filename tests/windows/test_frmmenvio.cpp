@@ -73,6 +73,8 @@ class TestFrmMEnvio : public QObject {
         a.LimpaListaArquivos();
         a.AddListaArquivos(m_home->writeFile(QStringLiteral("docs/") + nome, "%PDF"));
         QVERIFY2(a.Enfileirar(), qPrintable(a.Erro()));
+        QVERIFY(a.Enfileirado());
+        QVERIFY(a.arquivo().endsWith(QLatin1Char('/') + nome));
     }
 
     void filaDeQuatro()
@@ -272,6 +274,14 @@ private Q_SLOTS:
         QCOMPARE(m_dialogs->boxes().size(), 1);
         QVERIFY(m_dialogs->boxes()[0].text.contains(QStringLiteral("linha 5, 6")));
         QCOMPARE(m_dialogs->boxes()[0].icon, platform::Icon::Exclamation);
+    }
+
+    void theQueuedFilesOutliveTheEnvironment()
+    {
+        enfileira(QStringLiteral("guia.pdf"), 0, {12}, QString(), QString());
+        const QString original = core::Ambiente->arquivo();
+        delete std::exchange(core::Ambiente, nullptr);
+        QVERIFY2(QFile::exists(original), "the user's document is not the environment's to delete");
     }
 
     void bothPresentationsAndTheirKeys()
