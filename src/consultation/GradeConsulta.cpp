@@ -47,8 +47,79 @@ QString kilobytes(double bytes)
     return QString::number(decimos / 10.0, 'f', inteiro ? 0 : 1).replace(QLatin1Char('.'), QLatin1Char(','));
 }
 
+namespace {
+
+// The two forms the portal writes, "dd/MM/yyyy" and "dd/MM/yyyy HH:mm:ss",
+// read without the general parser: a full grid holds a quarter of a million
+// dates. Anything else goes to the regional reading.
+bool digitos(QStringView t, qsizetype de, qsizetype n, int& valor)
+{
+    valor = 0;
+    for (qsizetype i = de; i < de + n; ++i) {
+        const char16_t c = t[i].unicode();
+        if (c < u'0' || c > u'9')
+            return false;
+        valor = valor * 10 + (c - u'0');
+    }
+    return true;
+}
+
+std::optional<QDateTime> leituraRapida(QStringView t)
+{
+    int d, m, a, h = 0, mi = 0, se = 0;
+    if ((t.size() != 10 && t.size() != 19) || t[2] != u'/' || t[5] != u'/')
+        return std::nullopt;
+    if (!digitos(t, 0, 2, d) || !digitos(t, 3, 2, m) || !digitos(t, 6, 4, a))
+        return std::nullopt;
+    if (t.size() == 19) {
+        if (t[10] != u' ' || t[13] != u':' || t[16] != u':' || !digitos(t, 11, 2, h) || !digitos(t, 14, 2, mi)
+            || !digitos(t, 17, 2, se))
+            return std::nullopt;
+    }
+    const QDate data(a, m, d);
+    const QTime hora(h, mi, se);
+    if (!data.isValid() || !hora.isValid())
+        return std::nullopt;
+    return QDateTime(data, hora);
+}
+
+void doisDigitos(QString& s, int v)
+{
+    s += QChar(u'0' + v / 10);
+    s += QChar(u'0' + v % 10);
+}
+
+// The general date: short date, and the long time unless it is midnight.
+QString escritaRapida(const QDateTime& momento)
+{
+    const QDate d = momento.date();
+    const QTime t = momento.time();
+    if (d.year() < 1000 || d.year() > 9999)
+        return platform::Regional::generalDate(momento);
+    QString s;
+    s.reserve(19);
+    doisDigitos(s, d.day());
+    s += u'/';
+    doisDigitos(s, d.month());
+    s += u'/';
+    s += QString::number(d.year());
+    if (t != QTime(0, 0)) {
+        s += u' ';
+        doisDigitos(s, t.hour());
+        s += u':';
+        doisDigitos(s, t.minute());
+        s += u':';
+        doisDigitos(s, t.second());
+    }
+    return s;
+}
+
+} // namespace
+
 std::optional<QString> dataGeral(const QString& texto)
 {
+    if (const auto rapida = leituraRapida(texto))
+        return escritaRapida(*rapida);
     const auto momento = platform::Regional::parseDateTime(texto);
     if (!momento)
         return std::nullopt;

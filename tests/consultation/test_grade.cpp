@@ -1,5 +1,6 @@
 #include "consultation/GradeConsulta.h"
 #include "consultation/ModeloConsulta.h"
+#include "platform/Regional.h"
 #include "support/QtPrinters.h"
 #include "support/TempHome.h"
 
@@ -121,4 +122,18 @@ TEST_F(Grade, ModelFillsAndEmpties)
     TabelaConsulta vazia = {QStringList(18)};
     modelo.CarregaConsulta(vazia);
     EXPECT_EQ(modelo.rowCount(), 1);
+}
+
+TEST_F(Grade, GeneralDatesAgreeWithTheRegionalForms)
+{
+    const QStringList textos = {"17/03/2011", "17/03/2011 00:00:00", "17/03/2011 14:05:09", "01/01/2000 23:59:59",
+                                "29/02/2012 08:00:00", "31/02/2011", "17/03/2011 25:00:00", "2011-03-17",
+                                "17/3/2011", "", "amanhã", "17/03/2011 14:05"};
+    for (const QString& t : textos) {
+        const auto regional = platform::Regional::parseDateTime(t);
+        const auto esperado = regional ? std::optional<QString>(platform::Regional::generalDate(*regional)) : std::nullopt;
+        EXPECT_EQ(dataGeral(t), esperado) << t.toStdString();
+    }
+    EXPECT_EQ(dataGeral("17/03/2011 00:00:00"), std::optional<QString>("17/03/2011"));
+    EXPECT_EQ(dataGeral("31/02/2011"), std::nullopt);
 }
