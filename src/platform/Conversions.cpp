@@ -1,4 +1,4 @@
-#include "core/Conversions.h"
+#include "platform/Conversions.h"
 
 #include "platform/ErrorNumbers.h"
 #include "platform/Regional.h"
@@ -6,9 +6,8 @@
 #include <cmath>
 #include <limits>
 
-namespace zv::core {
+namespace zv::platform {
 
-using platform::Failure;
 
 namespace {
 
@@ -16,17 +15,17 @@ double parseNumber(const QString& text)
 {
     const QString t = text.trimmed();
     if (t.isEmpty())
-        throw Failure(platform::kErrTypeMismatch);
+        throw Failure(kErrTypeMismatch);
     bool ok = false;
     double v = t.toDouble(&ok);
     if (!ok) {
-        const auto regional = platform::Regional::parseNumber(t);
+        const auto regional = Regional::parseNumber(t);
         if (!regional)
-            throw Failure(platform::kErrTypeMismatch);
+            throw Failure(kErrTypeMismatch);
         v = *regional;
     }
     if (!std::isfinite(v))
-        throw Failure(platform::kErrOverflow);
+        throw Failure(kErrOverflow);
     return v;
 }
 
@@ -36,7 +35,7 @@ T toInteger(const QString& text)
     // Rounds half to even, as the desktop's own conversion does.
     const double v = std::nearbyint(parseNumber(text));
     if (v < double(std::numeric_limits<T>::min()) || v > double(std::numeric_limits<T>::max()))
-        throw Failure(platform::kErrOverflow);
+        throw Failure(kErrOverflow);
     return static_cast<T>(v);
 }
 
@@ -48,17 +47,17 @@ double toDouble(const QString& text) { return parseNumber(text); }
 
 QDate toDate(const QString& text)
 {
-    const auto d = platform::Regional::parseDate(text);
+    const auto d = Regional::parseDate(text);
     if (!d)
-        throw Failure(platform::kErrTypeMismatch);
+        throw Failure(kErrTypeMismatch);
     return *d;
 }
 
 QDateTime toDateTime(const QString& text)
 {
-    const auto dt = platform::Regional::parseDateTime(text);
+    const auto dt = Regional::parseDateTime(text);
     if (!dt)
-        throw Failure(platform::kErrTypeMismatch);
+        throw Failure(kErrTypeMismatch);
     return *dt;
 }
 
@@ -72,4 +71,4 @@ bool isNumeric(const QString& text)
     }
 }
 
-} // namespace zv::core
+} // namespace zv::platform
