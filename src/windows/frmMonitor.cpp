@@ -15,7 +15,6 @@
 #include "ui/Twips.h"
 #include "ui/WindowFont.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -105,9 +104,6 @@ frmMonitor::frmMonitor(QWidget* parent)
     rodape->addWidget(m_comandos->fraBotoes(), 0, Qt::AlignRight | Qt::AlignBottom);
     m_comandos->hide();
     connect(m_comandos, &ui::CommandBar::commandTriggered, this, &frmMonitor::tbPrincipal_ButtonClick);
-    // A window the program does not carry leaves its key greyed.
-    if (QAction* consulta = m_comandos->action(QStringLiteral("keyConsulta")))
-        consulta->setEnabled(bool(janelas().consulta));
 
     setFixedSize(ui::Twips::toPixelsX(kLarguraTwips, this), ui::Twips::toPixelsY(kAlturaTwips, this));
 

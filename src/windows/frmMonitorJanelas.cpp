@@ -1,5 +1,6 @@
 #include "windows/frmMonitor.h"
 
+#include "consultation/window/frmConsulta.h"
 #include "ui/frmCor.h"
 #include "windows/frmLogin.h"
 #include "windows/frmMEnvio.h"
@@ -14,6 +15,10 @@ frmMonitor::Janelas frmMonitor::janelasPadrao()
     Janelas j;
     j.login = [](QWidget* pai) {
         frmLogin janela(pai);
+        janela.exec();
+    };
+    j.consulta = [](QWidget* pai) {
+        consultation::frmConsulta janela(pai);
         janela.exec();
     };
     j.cor = [](QWidget* pai) {

@@ -305,6 +305,27 @@ private Q_SLOTS:
         QVERIFY(!core::bEncerrar);
     }
 
+    void theRealConsultationWindowIsBracketedByTheQueryObject()
+    {
+        frmMonitor::usaJanelas({});
+        entra();
+        frmMonitor m;
+        m.show();
+        bool consultaAberta = false, comConsultar = false;
+        QTimer::singleShot(200, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            consultaAberta = modal && modal->inherits("zv::consultation::frmConsulta");
+            comConsultar = core::Ambiente->Consultar() != nullptr;
+            if (auto* d = qobject_cast<QDialog*>(modal))
+                d->reject();
+        });
+        m.comandos()->trigger(QStringLiteral("keyConsulta"));
+        QVERIFY(consultaAberta);
+        QVERIFY(comConsultar);
+        QVERIFY(!core::Ambiente->Consultar());
+        QVERIFY(m.isVisible());
+    }
+
     void reportPageAndUpdater()
     {
         entra();
