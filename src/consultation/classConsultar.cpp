@@ -4,6 +4,7 @@
 #include "publishing/LeituraNumero.h"
 #include "publishing/NomeArquivo.h"
 #include "transport/RespostaPortal.h"
+#include "transport/ValorURL.h"
 
 #include <QFileInfo>
 #include <cmath>
@@ -81,7 +82,7 @@ QString classConsultar::urlFiltro(bool pEnviados) const
     QString url = m_baseUrl + QStringLiteral("/printer/consulta_b.asp?") + QStringLiteral("s=")
         + QString::number(m_sessao) + QStringLiteral("&l=") + QString::number(m_loginId);
     if (pEnviados)
-        return url + QStringLiteral("&li=") + m_ultimosIds;
+        return url + QStringLiteral("&li=") + transport::ValorURL(m_ultimosIds);
     if (m_empresa > 0)
         url += QStringLiteral("&e=") + QString::number(m_empresa);
     url += QStringLiteral("&t=") + QString::number(m_tipoDoc);
@@ -186,7 +187,7 @@ QString classConsultar::urlRecuperacao(const QString& baseUrl, qint32 lngLogin_I
 {
     return baseUrl + QStringLiteral("printer/consulta_b.asp?") + QStringLiteral("l=") + QString::number(lngLogin_ID)
         + QStringLiteral("&") + QStringLiteral("s=") + QString::number(lngSessao) + QStringLiteral("&")
-        + QStringLiteral("ia=") + id + QStringLiteral("&");
+        + QStringLiteral("ia=") + transport::ValorURL(id) + QStringLiteral("&");
 }
 
 } // namespace zv::consultation

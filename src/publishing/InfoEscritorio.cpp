@@ -5,6 +5,7 @@
 #include "publishing/LeituraNumero.h"
 #include "publishing/NomeArquivo.h"
 #include "transport/RespostaPortal.h"
+#include "transport/ValorURL.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -114,8 +115,9 @@ bool InfoEscritorio::Dica(const ContextoEscritorio& c, const Requisicao& abreUrl
         mensagemErro = QStringLiteral("Não é possivel recuperar dicas sem internet");
         return false;
     }
+    // The order is the portal's own text, sent back so that it arrives as it came.
     const QString url = c.baseUrl + QStringLiteral("printer/dicas_b.asp") + sessaoNaUrl(c) + QStringLiteral("&ordem=")
-        + m_ordemDica;
+        + transport::ValorURL(m_ordemDica);
     const QString resposta = abreUrl ? abreUrl(url) : QString();
     const QStringList partes = resposta.isEmpty() ? QStringList() : transport::partes(resposta, D::Dica);
     if (!partes.isEmpty())

@@ -285,4 +285,7 @@ TEST(ConsultaRecuperacao, RetrievalForm)
 {
     EXPECT_EQ(classConsultar::urlRecuperacao(QStringLiteral("http://127.0.0.1:8/"), 45, 123, QStringLiteral("987")),
               QStringLiteral("http://127.0.0.1:8/printer/consulta_b.asp?l=45&s=123&ia=987&"));
+    EXPECT_EQ(classConsultar::urlRecuperacao(QStringLiteral("http://h/"), 1, 2, QStringLiteral("9&x=1")),
+              QStringLiteral("http://h/printer/consulta_b.asp?l=1&s=2&ia=9%26x=1&"))
+        << "an ID cannot add keys to the request";
 }

@@ -149,9 +149,12 @@ TEST_F(Escritorio, TipsWalkTheirOrder)
     EXPECT_EQ(info.DicaTitulo(), "Backup");
     EXPECT_EQ(info.DicaTexto(), "\r\nFaça cópias.");
 
-    answer = QStringLiteral("8-*=só título");
+    answer = QStringLiteral("a&b #1-*=só título");
     EXPECT_FALSE(info.Dica(c, portal(), mensagem));
     EXPECT_TRUE(urls.last().endsWith("&ordem=7"));
+    answer = QStringLiteral("8-*=só título");
+    EXPECT_FALSE(info.Dica(c, portal(), mensagem));
+    EXPECT_TRUE(urls.last().endsWith("&ordem=a%26b%20%231")) << "the order arrives as the portal wrote it";
     EXPECT_EQ(info.DicaTitulo(), "Dica em manutenção");
     EXPECT_EQ(info.DicaTexto(), "Neste momento não é possível recuperar uma dica.");
 
