@@ -237,18 +237,32 @@ TEST_F(FtpTest, AnUnreachableServerNeverConnectsAndTheUploadStillCloses)
     }
 }
 
-TEST_F(FtpTest, TheErrorTextCarriesTheStepTheCodeAndTheServersResponseInAFixedField)
+TEST_F(FtpTest, ARemoteFileThatCannotBeOpenedIsReportedWithItsCodeInAFixedField)
 {
+    server.put("fica.pdf", "fica");
     const QString arquivo = local(QStringLiteral("guia.pdf"), conteudo(250));
-    EXPECT_FALSE(transmite(arquivo, QStringLiteral("pasta-que-nao-ha/guia.pdf")));
-    ASSERT_EQ(ouvinte.erros.size(), 1);
-    const QString prefixo = QStringLiteral("FtpOpenFileCódigo do Erro: 12003 Mensagem: ");
-    const QString texto = ouvinte.erros[0];
-    EXPECT_TRUE(texto.startsWith(prefixo + QStringLiteral("550 "))) << texto.trimmed().toStdString();
-    EXPECT_EQ(texto.size(), prefixo.size() + zv::transport::kCampoMensagem);
-    EXPECT_TRUE(texto.endsWith(QStringLiteral("   ")));
-    EXPECT_EQ(ouvinte.eventos, kAbertura + QStringList{QStringLiteral("S3 ") + texto.trimmed()} + kFechamento);
-    EXPECT_TRUE(server.names().isEmpty());
+    const struct {
+        QString titulo;
+        QString inicio; // the error text up to the server's own words
+    } casos[] = {
+        {QStringLiteral("pasta-que-nao-ha/guia.pdf"),
+         QStringLiteral("FtpOpenFileCódigo do Erro: 12003 Mensagem: 550 ")},
+        {QStringLiteral("guia.pdf\r\nDELE fica.pdf"),
+         QStringLiteral("FtpOpenFileCódigo do Erro: 12005 Mensagem: O nome do servidor ou do arquivo é inválido ")},
+    };
+    for (const auto& caso : casos) {
+        ouvinte.eventos.clear();
+        ouvinte.erros.clear();
+        EXPECT_FALSE(transmite(arquivo, caso.titulo)) << caso.titulo.toStdString();
+        ASSERT_EQ(ouvinte.erros.size(), 1) << caso.titulo.toStdString();
+        const QString texto = ouvinte.erros[0];
+        const qsizetype campo = texto.indexOf(QStringLiteral(" Mensagem: ")) + 11;
+        EXPECT_TRUE(texto.startsWith(caso.inicio)) << texto.trimmed().toStdString();
+        EXPECT_EQ(texto.size() - campo, zv::transport::kCampoMensagem);
+        EXPECT_TRUE(texto.endsWith(QStringLiteral("   ")));
+        EXPECT_EQ(ouvinte.eventos, kAbertura + QStringList{QStringLiteral("S3 ") + texto.trimmed()} + kFechamento);
+    }
+    EXPECT_EQ(server.names(), QList<QByteArray>{"fica.pdf"});
 }
 
 TEST(FtpErrorText, PadsOrCutsTheMessageToItsField)
@@ -396,6 +410,33 @@ TEST(FtpSessao, ASilentServerEndsTheConnectionWithTheTimeOutCode)
     EXPECT_EQ(sessao.ultimoErro(), zv::transport::kFtpTempoEsgotado);
     EXPECT_EQ(sessao.mensagemDoErro(), QStringLiteral("O tempo limite da operação se esgotou"));
     ::close(silencioso);
+}
+
+TEST(FtpSessao, ARefusedCommandLeavesTheServersResponseAndTheConnectionGoesOn)
+{
+    FtpServer server;
+    ASSERT_TRUE(server.started());
+    zv::transport::FtpSessao sessao;
+    ASSERT_TRUE(sessao.abre());
+    ASSERT_TRUE(sessao.conecta(server.address(), server.user(), server.password()));
+    const struct {
+        QString comando;
+        bool aceito;
+        QString resposta; // how the server's response begins
+    } casos[] = {
+        {QStringLiteral("CWD /pasta-que-nao-ha"), false, QStringLiteral("550 ")},
+        {QStringLiteral("XYZW"), false, QStringLiteral("500 ")},
+        {QStringLiteral("CWD /"), true, QStringLiteral("250 ")},
+        {QStringLiteral("PWD"), true, QStringLiteral("257 \"/\"")},
+    };
+    for (const auto& caso : casos) {
+        EXPECT_EQ(sessao.comando(caso.comando), caso.aceito) << caso.comando.toStdString();
+        EXPECT_TRUE(sessao.ultimaResposta().startsWith(caso.resposta)) << sessao.ultimaResposta().toStdString();
+        if (!caso.aceito) {
+            EXPECT_EQ(sessao.ultimoErro(), zv::transport::kFtpRespostaServidor);
+            EXPECT_EQ(sessao.mensagemDoErro(), sessao.ultimaResposta());
+        }
+    }
 }
 
 TEST(FtpSessao, TheServerNameMayCarryItsPort)
