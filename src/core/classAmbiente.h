@@ -4,6 +4,7 @@
 #include "core/Settings.h"
 #include "publishing/FilaEnvio.h"
 #include "transport/classURL.h"
+#include "transport/classFtp.h"
 #include "publishing/classEnviar.h"
 #include "publishing/InfoEscritorio.h"
 #include "publishing/ListasReferencia.h"
@@ -131,6 +132,12 @@ public:
     // What the last CarregaFila left out of a damaged index file, for the
     // user; empty when the index was sound.
     const QString& AvisoFila() const { return m_avisoFila; }
+
+    // Publishes the current file under the validated record: FTP upload with
+    // pFtp, registration with the portal, a backup copy per published item
+    // and the e-mail notices. Every step is reported through pFtp's signals;
+    // afterwards Enviado, Erro and UltimosIds tell the outcome.
+    void Envia(transport::classFtp& pFtp);
 
 private:
     static publishing::classEnviar novoEnviar();
