@@ -34,6 +34,13 @@ void soData(QString& valor)
 
 const QString kErroIndefinido = QStringLiteral("Erro Indefinido!");
 
+// A date field takes the caller's text, which a non-date empties first.
+void letData(QString& campo, QString& vData)
+{
+    soData(vData);
+    campo = vData;
+}
+
 } // namespace
 
 classEnviar::classEnviar()
@@ -71,41 +78,12 @@ void classEnviar::setDescricao(const QString& vData)
     setDescricao(v);
 }
 
-void classEnviar::setAtivacao(QString& vData)
-{
-    soData(vData);
-    m_ativacao = vData;
-}
-
-void classEnviar::setAtivacao(const QString& vData)
-{
-    QString v = vData;
-    setAtivacao(v);
-}
-
-void classEnviar::setExpiracao(QString& vData)
-{
-    soData(vData);
-    m_expiracao = vData;
-}
-
-void classEnviar::setExpiracao(const QString& vData)
-{
-    QString v = vData;
-    setExpiracao(v);
-}
-
-void classEnviar::setVencimento(QString& vData)
-{
-    soData(vData);
-    m_vencimento = vData;
-}
-
-void classEnviar::setVencimento(const QString& vData)
-{
-    QString v = vData;
-    setVencimento(v);
-}
+void classEnviar::setAtivacao(QString& vData) { letData(m_ativacao, vData); }
+void classEnviar::setAtivacao(const QString& vData) { QString v = vData; letData(m_ativacao, v); }
+void classEnviar::setExpiracao(QString& vData) { letData(m_expiracao, vData); }
+void classEnviar::setExpiracao(const QString& vData) { QString v = vData; letData(m_expiracao, v); }
+void classEnviar::setVencimento(QString& vData) { letData(m_vencimento, vData); }
+void classEnviar::setVencimento(const QString& vData) { QString v = vData; letData(m_vencimento, v); }
 
 void classEnviar::Try()
 {
