@@ -64,6 +64,36 @@ const ClientSeed kClients[] = {
 
 const std::int64_t kUsers[] = {101, 102, 103};
 
+struct ContactSeed {
+    std::int64_t client;
+    const char* name;
+    const char* email;
+    bool main;
+    bool scheduled;
+};
+
+// One or two recipients for most companies, under the reserved example
+// domain; Calçados Passo Certo (1004) and Salão Beleza Pura (1008) have no
+// e-mail registered. Ana's mailbox takes notices only for a scheduled
+// delivery, so that outcome can be seen too.
+const ContactSeed kContacts[] = {
+    {1001, "João Batista", "joao@padariasaojoao.exemplo.com.br", true, false},
+    {1001, "Financeiro Padaria", "financeiro@padariasaojoao.exemplo.com.br", false, false},
+    {1002, "Ana Boa Vista", "ana@mercadinhoboavista.exemplo.com.br", true, true},
+    {1003, "Carlos Irmão", "carlos@acouguedoisirmaos.exemplo.com.br", true, false},
+    {1003, "Pedro Irmão", "pedro@acouguedoisirmaos.exemplo.com.br", false, false},
+    {1005, "Dra. Helena Sorriso", "helena@clinicasorriso.exemplo.com.br", true, false},
+    {1005, "Recepção Clínica", "recepcao@clinicasorriso.exemplo.com.br", false, false},
+    {1006, "Marcos Três Marias", "marcos@tresmarias.exemplo.com.br", true, false},
+    {1007, "Secretaria Falar Bem", "secretaria@falarbem.exemplo.com.br", true, false},
+    {1007, "Diretoria Falar Bem", "diretoria@falarbem.exemplo.com.br", false, false},
+    {1009, "Departamento Fiscal", "fiscal@acoforte.exemplo.com.br", true, false},
+    {1009, "Roberto Aço Forte", "roberto@acoforte.exemplo.com.br", false, false},
+    {1010, "Luísa Fio de Ouro", "luisa@fiodeouro.exemplo.com.br", true, false},
+    {1011, "Compras Carvalho", "compras@moveiscarvalho.exemplo.com.br", true, false},
+    {1012, "Sérgio Barro", "sergio@barrovermelho.exemplo.com.br", true, false},
+};
+
 void seedOffices(PortalStore& store)
 {
     store.addOffice({kDemoOfficeId, "DEMO", "Escritório Contábil Demonstração", "logo.bmp", "bmp",
@@ -81,6 +111,13 @@ void seedOffices(PortalStore& store)
     std::int64_t id = 1001;
     for (const ClientSeed& client : kClients)
         store.addClient({id++, kDemoOfficeId, client.portfolio, QString::fromUtf8(client.name)});
+}
+
+void seedContacts(PortalStore& store)
+{
+    for (const ContactSeed& c : kContacts)
+        store.addContact({0, c.client, QString::fromUtf8(c.name), QString::fromLatin1(c.email), c.main,
+                          c.scheduled});
 }
 
 void seedTips(PortalStore& store)
@@ -182,11 +219,22 @@ void seedDemo(PortalContext& context, int documentCount)
         throw StoreError("não foi possível criar as pastas de " + context.dataDir.toStdString());
     Transaction transaction(context.store.database());
     seedOffices(context.store);
+    seedContacts(context.store);
     seedTips(context.store);
     seedDocuments(context, documentCount);
     writeFile(context.logoDir(kDemoOfficeId) + QStringLiteral("/logo.bmp"), makeLogoBitmap());
     writeFile(context.logoDir(kEmptyOfficeId) + QStringLiteral("/logo.bmp"), makeLogoBitmap());
     transaction.commit();
+}
+
+bool seedDemoContactsIfMissing(PortalContext& context)
+{
+    if (context.store.hasContacts() || !context.store.client(kDemoOfficeId, kContacts[0].client))
+        return false;
+    Transaction transaction(context.store.database());
+    seedContacts(context.store);
+    transaction.commit();
+    return true;
 }
 
 } // namespace zv::portal

@@ -22,6 +22,14 @@ Reply consultationPage(PortalContext& context, const QueryString& query);
 Reply storagePage(PortalContext& context, const QueryString& query);
 // printer/dicas_b.asp: s=, l=, ordem=
 Reply tipsPage(PortalContext& context, const QueryString& query);
+// printer/publica_b_novo.asp: the publication of a file put on the FTP
+// server; l=, s=, e=, t=, a=, x=, v=, r=, d=, o=, f=, Parametro1..5, idPasta,
+// UsuarioID, Admin, Email
+Reply publicationPage(PortalContext& context, const QueryString& query);
+// printer/avisos_b.asp: a=l, t= 1 or 2, u= document; the notice's recipients
+Reply noticeListPage(PortalContext& context, const QueryString& query);
+// printer/avisos.asp: a=e, u= document, i= address; one notice
+Reply noticePage(PortalContext& context, const QueryString& query);
 // zorvelanta/escritorio_arq/NNNN/<logo>: the office logo's bytes
 Reply logoPage(PortalContext& context, const QString& pagePath);
 

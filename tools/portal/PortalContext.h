@@ -17,10 +17,21 @@ struct PortalContext {
     QString dataDir;
     std::int64_t sessionLifetime = 604800;  // seconds a session lives unused
     int dateOffsetDays = 0;
+    // The FTP server the portal runs beside ("host:port"); empty = each
+    // office's own stored name.
+    QString ftpServer;
+    // The FTP server's root folder: uploads land there before publication.
+    QString ftpRoot;
 
     QDateTime now() const { return QDateTime::currentDateTime().addDays(dateOffsetDays); }
     QDate today() const { return now().date(); }
     std::int64_t nowSeconds() const { return QDateTime::currentSecsSinceEpoch(); }
+
+    // The FTP server name handed to an office's users.
+    QString ftpServerOf(const Office& office) const
+    {
+        return ftpServer.isEmpty() ? office.ftpServer : ftpServer;
+    }
 
     QString documentsDir() const { return dataDir + QStringLiteral("/documentos"); }
     // An office's logo folder, named by its ID with at least four digits.

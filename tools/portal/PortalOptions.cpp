@@ -35,6 +35,25 @@ bool readNumber(const QString& text, qlonglong lowest, qlonglong highest, qlongl
 
 } // namespace
 
+bool isFtpServerName(const QString& text)
+{
+    if (text.isEmpty())
+        return false;
+    for (QChar c : text)
+        if (c.unicode() <= 0x20 || c.unicode() == 0x7F)
+            return false;
+    const qsizetype colon = text.lastIndexOf(QLatin1Char(':'));
+    if (colon < 0)
+        return true;
+    // A numeric IPv6 host goes in brackets, so its own colons are not taken
+    // for the port's.
+    const QString host = text.left(colon);
+    const bool plainHost = !host.contains(QLatin1Char(':'))
+                           || (host.startsWith(QLatin1Char('[')) && host.endsWith(QLatin1Char(']')));
+    qlonglong port = 0;
+    return !host.isEmpty() && plainHost && readNumber(text.mid(colon + 1), 1, 65535, port);
+}
+
 std::optional<PortalOptions> parseOptions(const QStringList& arguments, QString& error)
 {
     QCommandLineParser parser;
@@ -53,9 +72,15 @@ std::optional<PortalOptions> parseOptions(const QStringList& arguments, QString&
     const QCommandLineOption offset(QStringLiteral("date-offset"),
                                     QStringLiteral("Dias somados à data que o portal informa."),
                                     QStringLiteral("DIAS"), QStringLiteral("0"));
+    const QCommandLineOption ftp(QStringLiteral("ftp"),
+                                 QStringLiteral("Servidor FTP entregue no login (HOST:PORTA)."),
+                                 QStringLiteral("HOST:PORTA"));
+    const QCommandLineOption ftpRoot(QStringLiteral("ftp-root"),
+                                     QStringLiteral("Pasta raiz do servidor FTP (padrão PASTA/ftp)."),
+                                     QStringLiteral("PASTA"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Mostra esta ajuda."));
-    parser.addOptions({port, data, listen, lifetime, offset, help});
+    parser.addOptions({port, data, listen, lifetime, offset, ftp, ftpRoot, help});
     if (!parser.parse(arguments)) {
         error = parser.errorText();
         return std::nullopt;
@@ -92,6 +117,19 @@ std::optional<PortalOptions> parseOptions(const QStringList& arguments, QString&
         return std::nullopt;
     }
     options.dataDir = QDir(parser.value(data)).absolutePath();
+    if (parser.isSet(ftp)) {
+        options.ftpServer = parser.value(ftp);
+        if (!isFtpServerName(options.ftpServer)) {
+            error = QStringLiteral("servidor FTP inválido: ") + options.ftpServer;
+            return std::nullopt;
+        }
+    }
+    const QString root = parser.isSet(ftpRoot) ? parser.value(ftpRoot) : options.dataDir + QStringLiteral("/ftp");
+    if (root.trimmed().isEmpty()) {
+        error = QStringLiteral("pasta raiz do FTP inválida");
+        return std::nullopt;
+    }
+    options.ftpRoot = QDir(root).absolutePath();
     return options;
 }
 

@@ -13,6 +13,12 @@ struct PortalOptions {
     QString dataDir;
     std::int64_t sessionLifetime = 604800;
     int dateOffsetDays = 0;
+    // The FTP server the login hands out ("host" or "host:port"); empty = the
+    // name stored with each office.
+    QString ftpServer;
+    // The FTP server's root folder, where the client uploads a document
+    // just before it asks for its publication.
+    QString ftpRoot;
     // Asked for the usage text instead of serving.
     bool showHelp = false;
     QString helpText;
@@ -24,5 +30,9 @@ std::optional<PortalOptions> parseOptions(const QStringList& arguments, QString&
 // The data folder when none is given: the user's data directory
 // ($XDG_DATA_HOME, by default ~/.local/share) + "ZorvelantaPrinter-demo-portal".
 QString defaultDataDir();
+
+// A server name the FTP client accepts: a host, optionally ":" and a port
+// from 1 to 65535; no blanks or control characters.
+bool isFtpServerName(const QString& text);
 
 } // namespace zv::portal

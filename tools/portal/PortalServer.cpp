@@ -2,6 +2,7 @@
 
 #include "portal/Database.h"
 #include "portal/Pages.h"
+#include "portal/PublicationRequest.h"
 
 #include <httplib.h>
 
@@ -15,6 +16,11 @@ namespace {
 
 using Page = std::function<Reply(PortalContext&, const QueryString&)>;
 
+// The publication's query may hold a "&" inside its texts; only this page
+// knows every key it takes, so only it reads stray pieces as part of the
+// value before them.
+const QString kPublicationPage = QStringLiteral("printer/publica_b_novo.asp");
+
 const QMap<QString, Page>& pages()
 {
     static const QMap<QString, Page> table = {
@@ -25,6 +31,9 @@ const QMap<QString, Page>& pages()
         {QStringLiteral("printer/consulta_b.asp"), consultationPage},
         {QStringLiteral("printer/espaco_b.asp"), storagePage},
         {QStringLiteral("printer/dicas_b.asp"), tipsPage},
+        {kPublicationPage, publicationPage},
+        {QStringLiteral("printer/avisos_b.asp"), noticeListPage},
+        {QStringLiteral("printer/avisos.asp"), noticePage},
     };
     return table;
 }
@@ -110,10 +119,13 @@ Reply PortalServer::answer(std::string_view target)
     try {
         if (path.startsWith(kLogoFolder, Qt::CaseInsensitive))
             return logoPage(d->context, path);
-        const auto page = pages().constFind(path.toLower());
+        const QString pagePath = path.toLower();
+        const auto page = pages().constFind(pagePath);
         if (page == pages().constEnd())
             return unknownPage();
-        return (*page)(d->context, QueryString::parse(rawQuery));
+        const QueryString query = pagePath == kPublicationPage ? QueryString::parse(rawQuery, publicationKeys())
+                                                               : QueryString::parse(rawQuery);
+        return (*page)(d->context, query);
     } catch (const std::exception& failure) {
         return refusal(Refusal::BadRequest,
                        QStringLiteral("Erro interno do portal: ") + QString::fromUtf8(failure.what()), 500);

@@ -31,6 +31,18 @@ CREATE TABLE IF NOT EXISTS documento (
   usuario_id INTEGER NOT NULL REFERENCES usuario(id), publicado TEXT NOT NULL, lido TEXT,
   apagado TEXT, backup TEXT, ativacao TEXT, expiracao TEXT, vencimento TEXT, valor REAL);
 CREATE INDEX IF NOT EXISTS documento_publicado ON documento (escritorio_id, publicado);
+CREATE TABLE IF NOT EXISTS publicacao (
+  documento_id INTEGER PRIMARY KEY REFERENCES documento(id), observacao TEXT NOT NULL,
+  parametro1 TEXT NOT NULL, parametro2 TEXT NOT NULL, parametro3 TEXT NOT NULL,
+  parametro4 TEXT NOT NULL, parametro5 TEXT NOT NULL, pasta TEXT NOT NULL, usuarios TEXT NOT NULL,
+  email TEXT NOT NULL, admin TEXT NOT NULL);
+CREATE TABLE IF NOT EXISTS contato (
+  id INTEGER PRIMARY KEY, cliente_id INTEGER NOT NULL REFERENCES cliente(id), nome TEXT NOT NULL,
+  email TEXT NOT NULL COLLATE NOCASE, principal INTEGER NOT NULL, agendado INTEGER NOT NULL,
+  UNIQUE (cliente_id, email));
+CREATE TABLE IF NOT EXISTS aviso (
+  id INTEGER PRIMARY KEY, documento_id INTEGER NOT NULL REFERENCES documento(id),
+  email TEXT NOT NULL, momento TEXT NOT NULL, situacao INTEGER NOT NULL);
 CREATE TABLE IF NOT EXISTS dica (ordem INTEGER PRIMARY KEY, titulo TEXT NOT NULL, texto TEXT NOT NULL);
 )sql";
 
@@ -140,6 +152,56 @@ std::int64_t PortalStore::addDocument(const Document& d)
     return m_db.lastInsertId();
 }
 
+std::int64_t PortalStore::nextDocumentId()
+{
+    Statement highest = m_db.prepare("SELECT COALESCE(max(id), 0) + 1 FROM documento");
+    return highest.step() ? highest.integer(0) : 1;
+}
+
+void PortalStore::addPublication(const Publication& p)
+{
+    Statement insert = m_db.prepare(
+        "INSERT INTO publicacao (documento_id, observacao, parametro1, parametro2, parametro3, "
+        "parametro4, parametro5, pasta, usuarios, email, admin) VALUES (?,?,?,?,?,?,?,?,?,?,?)");
+    insert.bind(1, p.documentId).bind(2, p.observation);
+    for (int i = 0; i < 5; ++i)
+        insert.bind(3 + i, p.parameters.value(i));
+    insert.bind(8, p.folder).bind(9, p.senders).bind(10, p.email).bind(11, p.admin).run();
+}
+
+std::optional<Publication> PortalStore::publication(std::int64_t documentId)
+{
+    Statement row = m_db.prepare(
+        "SELECT observacao, parametro1, parametro2, parametro3, parametro4, parametro5, pasta, "
+        "usuarios, email, admin FROM publicacao WHERE documento_id = ?");
+    row.bind(1, documentId);
+    if (!row.step())
+        return std::nullopt;
+    return Publication{documentId, row.text(0),
+                       {row.text(1), row.text(2), row.text(3), row.text(4), row.text(5)},
+                       row.text(6), row.text(7), row.text(8), row.text(9)};
+}
+
+std::int64_t PortalStore::addContact(const Contact& c)
+{
+    Statement insert = m_db.prepare(
+        "INSERT INTO contato (id, cliente_id, nome, email, principal, agendado) VALUES (?,?,?,?,?,?)");
+    if (c.id > 0)
+        insert.bind(1, c.id);
+    else
+        insert.bindNull(1);
+    insert.bind(2, c.clientId).bind(3, c.name).bind(4, c.email).bind(5, std::int64_t(c.main))
+        .bind(6, std::int64_t(c.scheduled)).run();
+    return m_db.lastInsertId();
+}
+
+void PortalStore::addNotice(const Notice& n)
+{
+    m_db.prepare("INSERT INTO aviso (documento_id, email, momento, situacao) VALUES (?,?,?,?)")
+        .bind(1, n.documentId).bind(2, n.email).bind(3, n.moment).bind(4, std::int64_t(n.outcome))
+        .run();
+}
+
 void PortalStore::addTip(const Tip& tip)
 {
     m_db.prepare("INSERT INTO dica (ordem, titulo, texto) VALUES (?,?,?)")
@@ -226,6 +288,44 @@ std::vector<Client> PortalStore::clients(std::int64_t officeId)
     return list;
 }
 
+std::optional<Client> PortalStore::client(std::int64_t officeId, std::int64_t clientId)
+{
+    Statement row = m_db.prepare("SELECT carteira_id, nome FROM cliente WHERE escritorio_id = ? AND id = ?");
+    row.bind(1, officeId).bind(2, clientId);
+    return row.step() ? std::optional(Client{clientId, officeId, row.integer(0), row.text(1)})
+                      : std::nullopt;
+}
+
+std::vector<Contact> PortalStore::contacts(std::int64_t clientId, bool everyContact)
+{
+    std::vector<Contact> list;
+    Statement row = m_db.prepare(
+        "SELECT id, nome, email, principal, agendado FROM contato WHERE cliente_id = ? "
+        "AND (? OR principal <> 0) ORDER BY id");
+    row.bind(1, clientId).bind(2, std::int64_t(everyContact));
+    while (row.step())
+        list.push_back(Contact{row.integer(0), clientId, row.text(1), row.text(2), row.integer(3) != 0,
+                               row.integer(4) != 0});
+    return list;
+}
+
+bool PortalStore::hasContacts()
+{
+    Statement any = m_db.prepare("SELECT EXISTS (SELECT 1 FROM contato)");
+    return any.step() && any.integer(0) != 0;
+}
+
+std::vector<Notice> PortalStore::notices(std::int64_t documentId)
+{
+    std::vector<Notice> list;
+    Statement row = m_db.prepare(
+        "SELECT email, momento, situacao FROM aviso WHERE documento_id = ? ORDER BY id");
+    row.bind(1, documentId);
+    while (row.step())
+        list.push_back(Notice{documentId, row.text(0), row.text(1), int(row.integer(2))});
+    return list;
+}
+
 std::vector<User> PortalStore::publishers(std::int64_t officeId)
 {
     std::vector<User> list;
@@ -241,8 +341,8 @@ std::vector<User> PortalStore::publishers(std::int64_t officeId)
 std::optional<Document> PortalStore::document(std::int64_t officeId, std::int64_t documentId)
 {
     Statement row = m_db.prepare(
-        "SELECT id, arquivo, arquivo_guardado, tamanho, COALESCE(apagado, '') FROM documento "
-        "WHERE escritorio_id = ? AND id = ?");
+        "SELECT id, arquivo, arquivo_guardado, tamanho, COALESCE(apagado, ''), cliente_id "
+        "FROM documento WHERE escritorio_id = ? AND id = ?");
     row.bind(1, officeId).bind(2, documentId);
     if (!row.step())
         return std::nullopt;
@@ -253,6 +353,8 @@ std::optional<Document> PortalStore::document(std::int64_t officeId, std::int64_
     found.storedFile = row.text(2);
     found.size = row.integer(3);
     found.deleted = row.text(4);
+    if (!row.isNull(5))
+        found.clientId = row.integer(5);
     return found;
 }
 

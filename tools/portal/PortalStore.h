@@ -3,6 +3,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <functional>
@@ -68,6 +69,39 @@ struct Document {
     std::optional<double> amount;
 };
 
+// What a publication records beside its document: the free values the
+// office's program sends along, kept as they arrived.
+struct Publication {
+    std::int64_t documentId = 0;
+    QString observation;
+    QStringList parameters;  // Parametro1 to Parametro5
+    QString folder;          // idPasta
+    QString senders;         // UsuarioID, the program's user identifiers
+    QString email;           // the sender's address
+    QString admin;           // the sender's administrator value
+};
+
+// An e-mail recipient of a client company's notices. `main` contacts are
+// the ones a notice to the company's main contacts reaches; a `scheduled`
+// one takes notices only for a later delivery.
+struct Contact {
+    std::int64_t id = 0;
+    std::int64_t clientId = 0;
+    QString name;
+    QString email;
+    bool main = false;
+    bool scheduled = false;
+};
+
+// A notice of a published document to one address; no mail leaves the
+// machine, the record is the notice. `outcome` 1 sent, 2 scheduled.
+struct Notice {
+    std::int64_t documentId = 0;
+    QString email;
+    QString moment;  // ISO
+    int outcome = 0;
+};
+
 struct Tip {
     std::int64_t order = 0;
     QString title;
@@ -88,6 +122,12 @@ public:
     std::int64_t addPortfolio(const Portfolio& portfolio);
     std::int64_t addClient(const Client& client);
     std::int64_t addDocument(const Document& document);
+    // The ID the next document gets (no document uses it yet).
+    std::int64_t nextDocumentId();
+    void addPublication(const Publication& publication);
+    std::optional<Publication> publication(std::int64_t documentId);
+    std::int64_t addContact(const Contact& contact);
+    void addNotice(const Notice& notice);
     void addTip(const Tip& tip);
 
     std::optional<Office> officeByDomain(const QString& domain);
@@ -102,10 +142,18 @@ public:
 
     std::vector<Portfolio> portfolios(std::int64_t officeId);
     std::vector<Client> clients(std::int64_t officeId);
+    std::optional<Client> client(std::int64_t officeId, std::int64_t clientId);
+    // A company's contacts in the order they were registered; only its main
+    // ones unless `everyContact`.
+    std::vector<Contact> contacts(std::int64_t clientId, bool everyContact);
+    bool hasContacts();
+    std::vector<Notice> notices(std::int64_t documentId);
     // The office's users that have published documents (the senders a
     // consultation can be filtered by).
     std::vector<User> publishers(std::int64_t officeId);
 
+    // One of the office's documents: its ID, files, size, deletion and client
+    // (the other fields stay empty).
     std::optional<Document> document(std::int64_t officeId, std::int64_t documentId);
     void recordBackup(std::int64_t documentId, const QString& moment);
     std::int64_t bytesInUse(std::int64_t officeId);

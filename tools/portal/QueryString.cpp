@@ -41,22 +41,62 @@ QString decodeComponent(std::string_view raw)
     return platform::fromCp1252(bytes);
 }
 
+namespace {
+
+std::vector<std::string_view> piecesOf(std::string_view rawQuery)
+{
+    std::vector<std::string_view> pieces;
+    while (!rawQuery.empty()) {
+        const size_t end = rawQuery.find('&');
+        pieces.push_back(rawQuery.substr(0, end));
+        rawQuery = end == std::string_view::npos ? std::string_view() : rawQuery.substr(end + 1);
+    }
+    return pieces;
+}
+
+QString keyOf(std::string_view pair)
+{
+    return decodeComponent(pair.substr(0, pair.find('='))).toLower();
+}
+
+} // namespace
+
+void QueryString::add(std::string_view pair)
+{
+    if (pair.empty())
+        return;
+    const size_t equals = pair.find('=');
+    const QString key = decodeComponent(pair.substr(0, equals)).toLower();
+    const QString value = equals == std::string_view::npos ? QString() : decodeComponent(pair.substr(equals + 1));
+    if (!m_values.contains(key))
+        m_values.insert(key, value);
+}
+
 QueryString QueryString::parse(std::string_view rawQuery)
 {
     QueryString query;
-    while (!rawQuery.empty()) {
-        const size_t end = rawQuery.find('&');
-        const std::string_view pair = rawQuery.substr(0, end);
-        rawQuery = end == std::string_view::npos ? std::string_view() : rawQuery.substr(end + 1);
-        if (pair.empty())
+    for (std::string_view pair : piecesOf(rawQuery))
+        query.add(pair);
+    return query;
+}
+
+QueryString QueryString::parse(std::string_view rawQuery, const QStringList& pageKeys)
+{
+    // A trailing "&" ends the query; it does not continue the last value.
+    while (!rawQuery.empty() && rawQuery.back() == '&')
+        rawQuery.remove_suffix(1);
+    QueryString query;
+    std::string_view pair;  // the current key's piece, stray pieces joined on
+    for (std::string_view piece : piecesOf(rawQuery)) {
+        const bool continues = !pair.empty() && !pageKeys.contains(keyOf(piece), Qt::CaseInsensitive);
+        if (continues) {
+            pair = std::string_view(pair.data(), size_t(piece.data() + piece.size() - pair.data()));
             continue;
-        const size_t equals = pair.find('=');
-        const QString key = decodeComponent(pair.substr(0, equals)).toLower();
-        const QString value = equals == std::string_view::npos ? QString()
-                                                               : decodeComponent(pair.substr(equals + 1));
-        if (!query.m_values.contains(key))
-            query.m_values.insert(key, value);
+        }
+        query.add(pair);
+        pair = piece;
     }
+    query.add(pair);
     return query;
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 #include <QMap>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace zv::portal {
 
@@ -16,6 +18,11 @@ namespace zv::portal {
 class QueryString {
 public:
     static QueryString parse(std::string_view rawQuery);
+    // The same for a page that knows all its keys: a piece whose key is not
+    // one of `pageKeys` continues the value before it, "&" included. The
+    // office's encoder leaves a "&" typed into a description as it is, and
+    // this keeps such a text whole.
+    static QueryString parse(std::string_view rawQuery, const QStringList& pageKeys);
 
     bool has(const QString& key) const;
     // The decoded value; empty when the key is absent.
@@ -24,6 +31,8 @@ public:
     std::optional<std::int64_t> integer(const QString& key) const;
 
 private:
+    void add(std::string_view pair);
+
     QMap<QString, QString> m_values;
 };
 

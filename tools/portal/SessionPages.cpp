@@ -15,7 +15,7 @@ QStringList loginAnswer(const PortalContext& context, std::int64_t session, cons
         QString::number(session),
         user.login,
         user.name,
-        office.ftpServer,
+        context.ftpServerOf(office),
         office.ftpUser,
         office.ftpPassword,
         office.name,
@@ -58,7 +58,7 @@ Reply confirmationPage(PortalContext& context, const QueryString& query)
     if (!admission.signedIn)
         return admission.refusal;
     const Office& office = admission.signedIn->office;
-    return lines({kSistema, wireDay(context.today()), office.ftpServer, office.ftpUser,
+    return lines({kSistema, wireDay(context.today()), context.ftpServerOf(office), office.ftpUser,
                   office.ftpPassword});
 }
 

@@ -43,11 +43,18 @@ int serve(const zv::portal::PortalOptions& options)
         complain(QStringLiteral("não foi possível criar a pasta de dados ") + options.dataDir);
         return 1;
     }
+    if (!QDir().mkpath(options.ftpRoot)) {
+        complain(QStringLiteral("não foi possível criar a pasta raiz do FTP ") + options.ftpRoot);
+        return 1;
+    }
     PortalStore store(options.dataDir + QStringLiteral("/portal.sqlite"));
-    PortalContext context{store, options.dataDir, options.sessionLifetime, options.dateOffsetDays};
+    PortalContext context{store,          options.dataDir,   options.sessionLifetime,
+                          options.dateOffsetDays, options.ftpServer, options.ftpRoot};
     if (store.isEmpty()) {
         seedDemo(context);
         say(QStringLiteral("zv-portal: escritório de demonstração criado em ") + options.dataDir);
+    } else if (seedDemoContactsIfMissing(context)) {
+        say(QStringLiteral("zv-portal: contatos de e-mail de demonstração criados"));
     }
 
     PortalServer server(context);
