@@ -19,9 +19,9 @@ struct PortalContext {
     int dateOffsetDays = 0;
     // The FTP server the portal runs beside ("host:port"); empty = each
     // office's own stored name.
-    QString ftpServer;
+    QString ftpServer{};
     // The FTP server's root folder: uploads land there before publication.
-    QString ftpRoot;
+    QString ftpRoot{};
 
     QDateTime now() const { return QDateTime::currentDateTime().addDays(dateOffsetDays); }
     QDate today() const { return now().date(); }

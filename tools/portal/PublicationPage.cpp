@@ -53,7 +53,7 @@ Document documentFor(const PortalContext& context, const SignedIn& who, const Pu
 
 // Stores one document per company in one transaction; answers their IDs,
 // or none (and nothing stored) when a copy of the file could not be made.
-std::optional<QStringList> store(PortalContext& context, const SignedIn& who, const PublicationOrder& order,
+std::optional<QStringList> storeDocuments(PortalContext& context, const SignedIn& who, const PublicationOrder& order,
                                  const Upload& upload)
 {
     Transaction transaction(context.store.database());
@@ -108,7 +108,7 @@ Reply publicationPage(PortalContext& context, const QueryString& query)
                        QStringLiteral("Arquivo não encontrado no servidor FTP: ") + order.fileName);
     if (!QDir().mkpath(context.documentsDir()))
         return refusal(Refusal::BadRequest, QStringLiteral("Não foi possível guardar o arquivo publicado!"));
-    const auto ids = store(context, who, order, *upload);
+    const auto ids = storeDocuments(context, who, order, *upload);
     if (!ids)
         return refusal(Refusal::BadRequest, QStringLiteral("Não foi possível guardar o arquivo publicado!"));
     const bool removed = QFile::remove(upload->path);
