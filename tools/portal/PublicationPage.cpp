@@ -53,8 +53,8 @@ Document documentFor(const PortalContext& context, const SignedIn& who, const Pu
 
 // Stores one document per company in one transaction; answers their IDs,
 // or none (and nothing stored) when a copy of the file could not be made.
-std::optional<QStringList> storeDocuments(PortalContext& context, const SignedIn& who, const PublicationOrder& order,
-                                 const Upload& upload)
+std::optional<QStringList> storeDocuments(PortalContext& context, const SignedIn& who,
+                                          const PublicationOrder& order, const Upload& upload)
 {
     Transaction transaction(context.store.database());
     StoredCopies copies;
