@@ -135,9 +135,9 @@ TEST_F(PortalAvisos, WrongRequestsAreRefusedWithASentenceAndRecordNothing)
         std::string target;
         const char* reason;
     } const cases[] = {
-        {notice(ids[1], "joao@padariasaojoao.exemplo.com.br"), "Endereço não cadastrado"},
-        {notice(ids[0], "alguem@exemplo.com.br"), "Endereço não cadastrado"},
-        {notice(ids[2], "joao@padariasaojoao.exemplo.com.br"), "Endereço não cadastrado"},
+        {notice(ids[1], "joao"), "Endereço de e-mail inválido"},
+        {notice(ids[0], "alguem@exemplo"), "Endereço de e-mail inválido"},
+        {notice(ids[2], "a;b@exemplo.com.br"), "Endereço de e-mail inválido"},
         {notice(ids[0], ""), "Endereço de e-mail não informado"},
         {notice(QStringLiteral("99999999"), "joao@padariasaojoao.exemplo.com.br"), "Documento não encontrado"},
         {notice(QStringLiteral("x"), "joao@padariasaojoao.exemplo.com.br"), "Documento não informado"},

@@ -1,9 +1,11 @@
 // The e-mail notices of a published document: the list of recipients of its
-// client company, and the notice to one of them. No mail leaves the
+// client company, and the notice to one address. No mail leaves the
 // machine: a notice is a record in the store.
 #include "portal/Pages.h"
 #include "portal/SessionGate.h"
 #include "portal/WireDates.h"
+
+#include <QRegularExpression>
 
 namespace zv::portal {
 
@@ -113,11 +115,14 @@ Reply noticePage(PortalContext& context, const QueryString& query)
     const QString address = query.value(QStringLiteral("i")).trimmed();
     if (address.isEmpty())
         return refusal(Refusal::BadRequest, QStringLiteral("Endereço de e-mail não informado!"));
+    // An address of the user's own list need not be one of the company's
+    // contacts; it must only be an address.
+    static const QRegularExpression wellFormed(QStringLiteral("^[^@\\s;<>,]+@[^@\\s;<>,]+\\.[^@\\s;<>,]+$"));
+    if (!wellFormed.match(address).hasMatch())
+        return refusal(Refusal::BadRequest, QStringLiteral("Endereço de e-mail inválido!"));
     const auto contact = contactOf(context.store, *target.document, address);
-    if (!contact)
-        return refusal(Refusal::Unknown, QStringLiteral("Endereço não cadastrado para o cliente do documento!"));
-    const int outcome = contact->scheduled ? 2 : 1;
-    context.store.addNotice({target.document->id, contact->email, isoMoment(context.now()), outcome});
+    const int outcome = contact && contact->scheduled ? 2 : 1;
+    context.store.addNotice({target.document->id, contact ? contact->email : address, isoMoment(context.now()), outcome});
     return lines({kSistema, QString::number(outcome)});
 }
 
