@@ -7,8 +7,11 @@
 #include "core/Settings.h"
 #include "core/classAmbiente.h"
 #include "platform/DialogService.h"
+#include "platform/Regional.h"
 #include "portal/PortalProcess.h"
+#include "support/FtpServer.h"
 #include "support/TempHome.h"
+#include "transport/classFtp.h"
 #include "transport/PortalAddress.h"
 
 #include <QDate>
@@ -17,6 +20,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -62,10 +66,10 @@ protected:
 
     // (Re)starts zv-portal on the same data folder; the port changes, so the
     // client is pointed at the new one as the run command does.
-    void startPortal()
+    void startPortal(const QStringList& extraArguments = {})
     {
         portal.reset();
-        portal = std::make_unique<PortalProcess>(home.path() + QStringLiteral("/portal"));
+        portal = std::make_unique<PortalProcess>(home.path() + QStringLiteral("/portal"), extraArguments);
         ASSERT_TRUE(portal->started()) << portal->startOutput().toStdString();
         qputenv(transport::kPortalVariable, portal->baseUrl().toUtf8());
     }
@@ -321,4 +325,76 @@ TEST_F(PortalAmbiente, RetrievedDocumentIsByteIdenticalAndShowsAsALocalCopy)
     const QString apagado = a->Consultar()->tabela().first()[Coluna::Id];
     EXPECT_FALSE(a->BArquivo(apagado, QStringLiteral("1")));
     EXPECT_FALSE(QFile::exists(core::Folders::back() + QLatin1Char('/') + apagado));
+}
+
+TEST_F(PortalAmbiente, PublishedDocumentIsUploadedConsultedRetrievedAndItsClientNotified)
+{
+    // The office's FTP account as the demo portal hands it out.
+    test::FtpServer ftp(QStringLiteral("demo"), QStringLiteral("demo"));
+    ASSERT_TRUE(ftp.started()) << ftp.output().toStdString();
+    startPortal({QStringLiteral("--ftp"), ftp.address(), QStringLiteral("--ftp-root"), ftp.root()});
+    auto a = loggedIn();
+    ASSERT_EQ(a->sessao().ServidorFtp, ftp.address());
+    ASSERT_TRUE(a->Sincroniza());
+    QString padaria;
+    for (const QStringList& cliente : a->Clientes(0))
+        if (cliente.value(0) == QStringLiteral("1001"))
+            padaria = cliente.value(1);
+    ASSERT_FALSE(padaria.isEmpty());
+
+    const QByteArray conteudo = "%PDF-1.4\n1 0 obj << >> endobj\nhonorários\n%%EOF\n";
+    a->setArquivo(home.writeFile(QStringLiteral("impressos/honorarios.pdf"), conteudo));
+    a->setTipo(QStringLiteral("pdf"));
+    QString titulo = QStringLiteral("Honorários Dezembro");
+    a->setTitulo(titulo);
+    a->pasta = QStringLiteral("1");
+    a->Email = QStringLiteral("financeiro@exemplo.com.br");
+    const QString descricao = QStringLiteral("Honorários & 13º");
+    const QString vencimento = platform::Regional::shortDate(QDate::currentDate().addDays(10));
+    publishing::classEnviar& e = a->Enviar;
+    e.Try();
+    e.AddCliente(1001);
+    e.setTipoArquivo(0);
+    e.setDescricao(descricao);
+    e.setVencimento(vencimento);
+    e.setValor(1500.75);
+    e.Avisar(true);
+    QString controle;
+    e.Validar(QStringLiteral("honorarios.pdf"), a->pasta, controle);
+    ASSERT_TRUE(e.Validado()) << controle.toStdString();
+
+    transport::classFtp cliente;
+    QStringList relatos;
+    QObject::connect(&cliente, &transport::classFtp::Informe, [&relatos](qint16 codigo, const QString& texto) {
+        relatos << QStringLiteral("%1 ").arg(codigo) + texto;
+    });
+    a->Envia(cliente);
+    ASSERT_TRUE(a->Enviado()) << a->Erro().toStdString() << relatos.join('\n').toStdString();
+    const QString id = a->UltimosIds;
+    ASSERT_FALSE(id.isEmpty());
+    EXPECT_FALSE(id.contains(QLatin1Char('*')));
+    EXPECT_TRUE(ftp.names().isEmpty()) << "the portal takes the upload out of the FTP folder";
+    EXPECT_TRUE(relatos.contains(QStringLiteral("2 Cliente: ") + padaria)) << relatos.join('\n').toStdString();
+    EXPECT_TRUE(std::any_of(relatos.cbegin(), relatos.cend(),
+                            [](const QString& r) { return r.startsWith(QLatin1String("2   ")) && r.endsWith(" - Enviado"); }))
+        << relatos.join('\n').toStdString();
+
+    // The consultation of the last publication shows it as it was sent.
+    a->Consulta_Iniciar();
+    qint16 n = 0;
+    qint32 soma = 0;
+    a->Consultar()->Filtrar(n, soma, true);
+    ASSERT_EQ(n, 1) << a->Consultar()->Erro().toStdString();
+    const QStringList r = a->Consultar()->tabela().first();
+    EXPECT_EQ(r[Coluna::Id], id);
+    EXPECT_EQ(r[Coluna::Cliente], padaria);
+    EXPECT_EQ(r[3], descricao);
+    EXPECT_EQ(r[1], QStringLiteral("P"));
+    EXPECT_EQ(r[Coluna::Vencimento].left(10), vencimento);
+    EXPECT_EQ(r[Coluna::Tamanho], QString::number(conteudo.size()));
+    EXPECT_EQ(soma, conteudo.size());
+    a->Consulta_Finalizar();
+
+    ASSERT_TRUE(a->BArquivo(id, r[Coluna::Tamanho])) << a->Erro().toStdString();
+    EXPECT_EQ(test::readAll(core::Folders::back() + QLatin1Char('/') + id), conteudo);
 }

@@ -28,6 +28,8 @@ public:
     quint16 port() const { return m_port; }
     QString user() const { return m_user; }
     QString password() const { return m_password; }
+    // The folder the server serves.
+    QString root() const { return m_root.path(); }
     // What the server printed so far (why it failed to start, what it did).
     QString output();
 

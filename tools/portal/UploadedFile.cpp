@@ -1,7 +1,12 @@
 #include "portal/UploadedFile.h"
 
+#include "platform/Cp1252.h"
+
 #include <QFile>
 #include <QFileInfo>
+
+#include <filesystem>
+#include <system_error>
 
 namespace zv::portal {
 
@@ -26,6 +31,27 @@ std::optional<Upload> regularFile(const QString& path)
     return Upload{path, info.size()};
 }
 
+// A server that keeps names byte for byte holds the Windows-1252 bytes the
+// client sent; such a file is given its readable spelling first, so that
+// everything after this works with ordinary names.
+std::optional<Upload> fromClientBytes(const QString& ftpRoot, const QString& name)
+{
+    const QByteArray bytes = platform::toCp1252(name);
+    if (bytes == name.toUtf8())
+        return std::nullopt;
+    namespace fs = std::filesystem;
+    const fs::path root(ftpRoot.toStdString());
+    const fs::path raw = root / bytes.toStdString();
+    const fs::path readable = root / name.toStdString();
+    std::error_code error;
+    if (!fs::is_regular_file(fs::symlink_status(raw, error)) || fs::exists(fs::symlink_status(readable, error)))
+        return std::nullopt;
+    fs::rename(raw, readable, error);
+    if (error)
+        return std::nullopt;
+    return regularFile(ftpRoot + QLatin1Char('/') + name);
+}
+
 } // namespace
 
 bool isPlainFileName(const QString& name)
@@ -43,6 +69,8 @@ std::optional<Upload> findUpload(const QString& ftpRoot, const QString& name)
     if (!isPlainFileName(name))
         return std::nullopt;
     if (auto found = regularFile(ftpRoot + QLatin1Char('/') + name))
+        return found;
+    if (auto found = fromClientBytes(ftpRoot, name))
         return found;
     const QString replaced = withUnreadableLettersReplaced(name);
     if (replaced == name)

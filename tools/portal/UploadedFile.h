@@ -19,9 +19,10 @@ struct Upload {
 bool isPlainFileName(const QString& name);
 
 // The regular file (not a link, not a folder) of that plain name in
-// `ftpRoot`. The FTP server keeps names in UTF-8; a name it received in
-// another code page it keeps with each letter beyond ASCII replaced by
-// U+FFFD, and that spelling is looked for second.
+// `ftpRoot`. Looked for under the name itself (a server that keeps names in
+// UTF-8), then under the Windows-1252 bytes the client sent (a server that
+// keeps names byte for byte), then with each letter beyond ASCII replaced
+// by U+FFFD (a server that could not read the name).
 std::optional<Upload> findUpload(const QString& ftpRoot, const QString& name);
 
 // Copies `upload` to `target` (replacing a leftover file there, which no
