@@ -9,6 +9,7 @@
 #include "publishing/InfoEscritorio.h"
 #include "publishing/ListasReferencia.h"
 #include "consultation/classConsultar.h"
+#include "core/classBackup.h"
 
 #include <QString>
 #include <QStringList>
@@ -178,6 +179,19 @@ public:
     QString UltimosIds;
 private:
     std::unique_ptr<consultation::classConsultar> m_consultar;
+public:
+
+    // ---- Backup -----------------------------------------------------
+    // At most one backup object, handed the portal address and the session
+    // when it is created; null while none exists.
+    classBackup* objBackup() const { return m_backup.get(); }
+private:
+    // Creating again replaces the object held before.
+    void Backup_Iniciar();
+    void Backup_Finalizar();
+    std::unique_ptr<classBackup> m_backup;
+    // Reaches the two operations above, which nothing else calls.
+    friend struct AcessoBackup;
 public:
 
 private:

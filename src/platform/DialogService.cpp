@@ -67,6 +67,7 @@ Answer Dialogs::messageBox(const QString& text, const QString& title, Icon icon,
 SaveFileAnswer Dialogs::saveFile(const SaveFileRequest& request) { return backend().saveFile(request); }
 void Dialogs::setBusy(bool busy) { backend().setBusy(busy); }
 bool Dialogs::openWithDesktop(const QString& target) { return backend().openWithDesktop(target); }
+FolderAnswer Dialogs::chooseFolder(const FolderRequest& request) { return backend().chooseFolder(request); }
 void Dialogs::install(DialogBackend* b) { current() = b; }
 DialogBackend* Dialogs::installed() { return current(); }
 
@@ -84,6 +85,8 @@ void ScriptedDialogs::clear()
     m_files.clear();
     m_boxes.clear();
     m_fileDialogs.clear();
+    m_folders.clear();
+    m_folderDialogs.clear();
     m_opened.clear();
     m_unanswered = 0;
     m_busyCalls = 0;
@@ -125,6 +128,18 @@ bool ScriptedDialogs::openWithDesktop(const QString& target)
 {
     m_opened << target;
     return m_desktopOpens;
+}
+
+FolderAnswer ScriptedDialogs::chooseFolder(const FolderRequest& request)
+{
+    m_folderDialogs << request;
+    if (m_folders.empty()) {
+        ++m_unanswered;
+        return {true, {}};
+    }
+    const FolderAnswer a = m_folders.front();
+    m_folders.pop_front();
+    return a;
 }
 
 } // namespace zv::platform

@@ -36,6 +36,16 @@ struct SaveFileAnswer {
     QString fileName;
 };
 
+struct FolderRequest {
+    QString title;
+    QString folder; // where the dialog opens
+};
+
+struct FolderAnswer {
+    bool cancelled = false;
+    QString folder;
+};
+
 class DialogBackend {
 public:
     virtual ~DialogBackend() = default;
@@ -44,6 +54,8 @@ public:
     virtual void setBusy(bool busy) = 0;
     // A local path or a web address; true when the desktop took it.
     virtual bool openWithDesktop(const QString& target) = 0;
+    // A backend without a folder dialog answers as if the person cancelled.
+    virtual FolderAnswer chooseFolder(const FolderRequest&) { return {true, {}}; }
 };
 
 class Dialogs {
@@ -54,6 +66,7 @@ public:
     static SaveFileAnswer saveFile(const SaveFileRequest& request);
     static void setBusy(bool busy);
     static bool openWithDesktop(const QString& target);
+    static FolderAnswer chooseFolder(const FolderRequest& request);
 
     // The backend stays owned by the caller; nullptr restores the headless one.
     static void install(DialogBackend* backend);
@@ -80,10 +93,13 @@ public:
     void answerNext(Answer answer) { m_answers.push_back(answer); }
     void chooseFileNext(const QString& fileName) { m_files.push_back({false, fileName}); }
     void cancelFileNext() { m_files.push_back({true, {}}); }
+    void chooseFolderNext(const QString& folder) { m_folders.push_back({false, folder}); }
+    void cancelFolderNext() { m_folders.push_back({true, {}}); }
 
     const QList<MessageBoxRequest>& boxes() const { return m_boxes; }
     QStringList texts() const;
     const QList<SaveFileRequest>& fileDialogs() const { return m_fileDialogs; }
+    const QList<FolderRequest>& folderDialogs() const { return m_folderDialogs; }
     const QStringList& opened() const { return m_opened; }
     int unanswered() const { return m_unanswered; }
     int busyDepth() const { return m_busy; }
@@ -95,12 +111,16 @@ public:
     SaveFileAnswer saveFile(const SaveFileRequest& request) override;
     void setBusy(bool busy) override;
     bool openWithDesktop(const QString& target) override;
+    // A folder dialog with no queued answer is cancelled and counted in unanswered().
+    FolderAnswer chooseFolder(const FolderRequest& request) override;
 
 private:
     std::deque<Answer> m_answers;
     std::deque<SaveFileAnswer> m_files;
     QList<MessageBoxRequest> m_boxes;
     QList<SaveFileRequest> m_fileDialogs;
+    std::deque<FolderAnswer> m_folders;
+    QList<FolderRequest> m_folderDialogs;
     QStringList m_opened;
     int m_unanswered = 0;
     int m_busy = 0;

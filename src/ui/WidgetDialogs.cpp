@@ -108,6 +108,17 @@ platform::SaveFileAnswer WidgetDialogs::saveFile(const platform::SaveFileRequest
     return {false, QFileInfo(chosen).isDir() ? QString() : chosen};
 }
 
+platform::FolderAnswer WidgetDialogs::chooseFolder(const platform::FolderRequest& request)
+{
+    QFileDialog dialog(QApplication::activeWindow(), request.title, request.folder);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly, true);
+    if (dialog.exec() != QDialog::Accepted)
+        return {true, {}};
+    const QStringList folders = dialog.selectedFiles();
+    return {folders.isEmpty(), folders.isEmpty() ? QString() : folders.first()};
+}
+
 void WidgetDialogs::setBusy(bool busy)
 {
     if (busy)

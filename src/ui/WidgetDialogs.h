@@ -11,6 +11,7 @@ public:
     platform::SaveFileAnswer saveFile(const platform::SaveFileRequest& request) override;
     void setBusy(bool busy) override;
     bool openWithDesktop(const QString& target) override;
+    platform::FolderAnswer chooseFolder(const platform::FolderRequest& request) override;
 };
 
 } // namespace zv::ui
