@@ -84,7 +84,7 @@ private:
 };
 
 // Design width of the window, in twips.
-constexpr int kLarguraTwips = 6300;
+constexpr int kLarguraTwips = 7200;
 
 } // namespace
 

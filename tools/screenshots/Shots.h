@@ -21,6 +21,7 @@ struct Shot {
 // Each window adds its pictures here.
 std::vector<Shot> colourWindowShots();
 std::vector<Shot> loginWindowShots();
+std::vector<Shot> backupWindowShots();
 
 // The two states of every window's commands.
 void presentToolbar();      // light grey face: the toolbar

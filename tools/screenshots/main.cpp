@@ -72,6 +72,8 @@ int main(int argc, char* argv[])
     std::vector<zv::tools::Shot> shots = zv::tools::colourWindowShots();
     for (auto&& s : zv::tools::loginWindowShots())
         shots.push_back(std::move(s));
+    for (auto&& s : zv::tools::backupWindowShots())
+        shots.push_back(std::move(s));
     int failed = 0;
     for (const auto& shot : shots)
         failed += take(shot, folder) ? 0 : 1;
