@@ -36,14 +36,14 @@ bool classAmbiente::Dica()
     return m_escritorio.Dica(contextoEscritorio(), [this](const QString& url) { return AbreURL(url); }, MensagemErro);
 }
 
-bool classAmbiente::BArquivo(const QString& pId_Arq, const QString& /*pTam_arq*/)
+bool classAmbiente::BArquivo(const QString& pId_Arq, const QString& pTam_arq)
 {
     // The document's content is not kept as the last answer.
     const QString anterior = UltimaResposta;
     const QString url = consultation::classConsultar::urlRecuperacao(transport::portalBaseUrl(), m_sessao.lngLogin_ID,
                                                                      m_sessao.lngSessao, pId_Arq);
     const bool ok = m_escritorio.BArquivo([this](const QString& u) { return AbreURL(u); }, MensagemErro, url,
-                                          Folders::back(), pId_Arq);
+                                          Folders::back(), pId_Arq, pTam_arq);
     UltimaResposta = anterior;
     return ok;
 }

@@ -7,7 +7,6 @@
 #include "transport/PortalAddress.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 namespace zv::core {
 
@@ -27,20 +26,6 @@ QString umaLinha(QString texto)
 {
     texto.replace(kCrLf, QStringLiteral(" ")).replace(QLatin1Char('\n'), QLatin1Char(' '));
     return texto.trimmed();
-}
-
-// A download shorter or longer than the size the portal published is a
-// broken transfer, not a copy.
-QString confereTamanho(const QString& copia, const QString& publicado)
-{
-    bool ok = false;
-    const qint64 esperado = publicado.trimmed().toLongLong(&ok);
-    if (!ok || esperado < 0)
-        return {};
-    const qint64 recebido = QFileInfo(copia).size();
-    if (recebido == esperado)
-        return {};
-    return QStringLiteral("recebidos %1 bytes de %2").arg(recebido).arg(esperado);
 }
 
 } // namespace
@@ -106,9 +91,8 @@ QString BackupPublicacoes::copiaUma(const PublicacaoAtiva& p, const QString& pas
     // The environment's retrieval checks the ID before it names a file.
     if (!m_ambiente.BArquivo(p.id, p.tamanho))
         return m_ambiente.Erro();
+    // A download of another size than the published one was refused there.
     const QString baixado = QDir(Folders::back()).filePath(p.id);
-    if (const QString diferenca = confereTamanho(baixado, p.tamanho); !diferenca.isEmpty())
-        return QStringLiteral("cópia incompleta (%1)").arg(diferenca);
     avisa(avisos.arquivo, 50);
     const CopiaBackup::Resultado feita =
         CopiaBackup::copia(baixado, pasta, CopiaBackup::nomeNaPasta(p.arquivo, p.id));

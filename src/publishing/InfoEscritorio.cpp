@@ -35,6 +35,20 @@ QString grava(const QString& caminho, const QByteArray& bytes)
     return {};
 }
 
+// A transfer that broke off answers what arrived, and an error page answers
+// its own text: neither has the size the portal published for the document,
+// and neither may stand in for the document (nor replace a good copy).
+QString confereTamanho(qsizetype recebido, const QString& publicado)
+{
+    bool ok = false;
+    const qint64 esperado = publicado.trimmed().toLongLong(&ok);
+    if (!ok || esperado < 0 || recebido == esperado)
+        return {};
+    return QStringLiteral("O arquivo recebido do portal está incompleto (recebidos %1 bytes de %2).")
+        .arg(recebido)
+        .arg(esperado);
+}
+
 } // namespace
 
 QByteArray bytesDaResposta(const QString& resposta)
@@ -133,7 +147,7 @@ bool InfoEscritorio::Dica(const ContextoEscritorio& c, const Requisicao& abreUrl
 }
 
 bool InfoEscritorio::BArquivo(const Requisicao& abreUrl, QString& mensagemErro, const QString& url,
-                              const QString& pastaBackup, const QString& pId_Arq)
+                              const QString& pastaBackup, const QString& pId_Arq, const QString& pTam_arq)
 {
     if (!nomeSeguro(pId_Arq)) {
         mensagemErro = QStringLiteral("Erro") + D::CrLf
@@ -145,11 +159,16 @@ bool InfoEscritorio::BArquivo(const Requisicao& abreUrl, QString& mensagemErro, 
         mensagemErro = QStringLiteral("Arquivo não encontrador!");
         return false;
     }
+    const QByteArray bytes = bytesDaResposta(resposta);
+    if (const QString diferenca = confereTamanho(bytes.size(), pTam_arq); !diferenca.isEmpty()) {
+        mensagemErro = QStringLiteral("Erro") + D::CrLf + diferenca;
+        return false;
+    }
     QString descricao;
     if (!QDir().mkpath(pastaBackup))
         descricao = QStringLiteral("Não foi possível criar a pasta %1").arg(QDir::toNativeSeparators(pastaBackup));
     else
-        descricao = grava(pastaBackup + QLatin1Char('/') + pId_Arq, bytesDaResposta(resposta));
+        descricao = grava(pastaBackup + QLatin1Char('/') + pId_Arq, bytes);
     if (!descricao.isEmpty()) {
         mensagemErro = QStringLiteral("Erro") + D::CrLf + descricao;
         return false;

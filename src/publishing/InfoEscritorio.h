@@ -29,9 +29,10 @@ public:
     bool AtualizaEspaco(const ContextoEscritorio& c, const Requisicao& abreUrl, QString& mensagemErro);
     bool Dica(const ContextoEscritorio& c, const Requisicao& abreUrl, QString& mensagemErro);
     // Stores the answer of url byte for byte as pastaBackup/pId_Arq,
-    // creating the folder when it is missing.
+    // creating the folder when it is missing. When pTam_arq is a size, an
+    // answer of another size is refused and an earlier copy stays as it was.
     bool BArquivo(const Requisicao& abreUrl, QString& mensagemErro, const QString& url,
-                  const QString& pastaBackup, const QString& pId_Arq);
+                  const QString& pastaBackup, const QString& pId_Arq, const QString& pTam_arq = QString());
 
     static QString enderecoLogo(const ContextoEscritorio& c);
 

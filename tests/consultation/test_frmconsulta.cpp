@@ -211,6 +211,21 @@ private Q_SLOTS:
         QCOMPARE(test::readAll(copia), pdf);
     }
 
+    void downloadCutShortIsNoCopy()
+    {
+        portal->setAnswer(kConsulta, resposta({registro("901", "folha.pdf", "4096")}));
+        portal->setAnswer(QStringLiteral("printer/consulta_b.asp"), QByteArray("%PDF-1.4 cortado"));
+        auto w = abre();
+        w->ExecutaFiltro();
+        dialogs->answerNext(Answer::Yes);
+        w->grdConsulta_DblClick(0);
+        QCOMPARE(dialogs->texts(), (QStringList{"Deseja Baixar uma cópia do arquivo?",
+                                                "Erro\r\nO arquivo recebido do portal está incompleto (recebidos 16 "
+                                                "bytes de 4096)."}));
+        QVERIFY(!QFile::exists(back("901")));
+        QCOMPARE(w->modelo()->texto(0, 17), QStringLiteral("Não"));
+    }
+
     void deletedForbiddenAndUnsafeDocuments()
     {
         home->writeFile(".local/share/ZorvelantaPrinter/Back/903", "MZ");

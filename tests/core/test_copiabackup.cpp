@@ -229,7 +229,7 @@ TEST_F(BackupContraPortal, EachDocumentIsCountedAndNoneStopsTheRest)
     EXPECT_EQ(percentuais.count(100), 2);
     ASSERT_EQ(r.motivos.size(), 3);
     EXPECT_EQ(r.motivos[0], QStringLiteral("vazio.pdf: Arquivo não encontrador!"));
-    EXPECT_TRUE(r.motivos[1].startsWith(QStringLiteral("cortado.pdf: cópia incompleta (recebidos 6 bytes de 4096)")))
+    EXPECT_TRUE(r.motivos[1].startsWith(QStringLiteral("cortado.pdf: Erro O arquivo recebido do portal está incompleto (recebidos 6 bytes de 4096).")))
         << qPrintable(r.motivos[1]);
     EXPECT_TRUE(r.motivos[2].startsWith(QStringLiteral("id.pdf: Erro "))) << qPrintable(r.motivos[2]);
 

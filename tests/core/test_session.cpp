@@ -439,8 +439,9 @@ TEST_F(SessionTest, StartUpConfirmsAStoredSessionStillWithinItsLength)
         EXPECT_FALSE(a.Inicia(true, QString()));
         EXPECT_EQ(a.sessao().LogadoFlag, c.logado);
         EXPECT_EQ(portal.targets().size(), c.requests);
-        if (c.requests)
+        if (c.requests) {
             EXPECT_EQ(portal.targets().front(), QStringLiteral("/printer/printer_login_conf_b.asp?s=321&l=12"));
+        }
         EXPECT_EQ(stored("Sessao"), c.sessao);
         EXPECT_EQ(stored("Login_ID"), c.loginId);
     }

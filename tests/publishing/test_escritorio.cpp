@@ -200,6 +200,17 @@ TEST_F(Escritorio, DocumentDownloadFailures)
     }
     EXPECT_FALSE(QFile::exists(home.appData() + "/ZorvelantaPrinter/ERRO"));
 
+    // An answer of another size than the published one (a broken transfer,
+    // an error page) is no copy, and a good copy stays.
+    answer = QStringLiteral("bom");
+    ASSERT_TRUE(info.BArquivo(portal(), mensagem, "http://x/doc", back, "987", "3"));
+    answer = QStringLiteral("<html>404</html>");
+    EXPECT_FALSE(info.BArquivo(portal(), mensagem, "http://x/doc", back, "987", " 3 "));
+    EXPECT_EQ(mensagem, "Erro\r\nO arquivo recebido do portal está incompleto (recebidos 16 bytes de 3).");
+    EXPECT_EQ(test::readAll(back + "/987"), "bom");
+    EXPECT_TRUE(info.BArquivo(portal(), mensagem, "http://x/doc", back, "987", "desconhecido"))
+        << "a size that is no number checks nothing";
+
     const QString arquivoNoLugar = home.writeFile("bloqueio", "x");
     EXPECT_FALSE(info.BArquivo(portal(), mensagem, "http://x/doc", arquivoNoLugar, "987"));
     EXPECT_TRUE(mensagem.startsWith("Erro\r\n"));

@@ -535,6 +535,16 @@ void frmConsulta::done(int result)
 
 // ---- Viewing and downloading ------------------------------------------
 
+QString frmConsulta::tamanhoPublicado(int linha, const QString& id) const
+{
+    // The window's table shows kilobytes; the query's own table keeps the
+    // bytes the portal published, which the download is checked against.
+    const consultation::classConsultar* consulta = ambiente().Consultar();
+    if (!consulta || linha >= consulta->tabela().size() || consulta->tabela()[linha].value(Coluna::Id) != id)
+        return {};
+    return consulta->tabela()[linha].value(Coluna::Tamanho);
+}
+
 void frmConsulta::grdConsulta_DblClick(int linha)
 {
     // Any failure ends the double-click at once, nothing reported; the
@@ -571,7 +581,7 @@ void frmConsulta::grdConsulta_DblClick(int linha)
         if (!pergunta(QStringLiteral("Deseja Baixar uma cópia do arquivo?")))
             return;
         platform::BusyCursor espera;
-        if (ambiente().BArquivo(id, m_modelo->texto(linha, ColunaGradeN::Tamanho))) {
+        if (ambiente().BArquivo(id, tamanhoPublicado(linha, id))) {
             registro[Coluna::Local] = QStringLiteral("Sim");
             m_modelo->setTexto(linha, ColunaGradeN::Local, QStringLiteral("Sim"));
         } else {

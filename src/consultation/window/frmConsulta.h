@@ -72,6 +72,9 @@ private:
     void aplicaLarguraColuna(int coluna, int twips);
     int larguraColunaTwips(int coluna) const;
     core::classAmbiente& ambiente() const;
+    // The size in bytes the portal published for the row's document; empty
+    // when the query no longer holds that row.
+    QString tamanhoPublicado(int linha, const QString& id) const;
 
     // The twips last set, so that a size that pixels cannot hold exactly
     // is kept as it was set while the widget still has it.
