@@ -45,9 +45,7 @@ Passo umaVolta(const QString& nomeInicial)
     if (QFileInfo::exists(nome) && !pergunta(QStringLiteral("O Arquivo indicado já existe.\r\nDeseja substituí-lo?")))
         return pergunta(QStringLiteral("Deseja salvar o arquivo com outro nome?")) ? Passo::Repete : Passo::Termina;
 
-    if (!Ambiente)
-        throw platform::Failure(platform::kErrObjectNotSet);
-    if (Ambiente->SalvarPDF(nome, true))
+    if (ambienteAtual().SalvarPDF(nome, true))
         avisa(QStringLiteral("Arquivo Salvo com Sucesso!"), Icon::Information);
     else
         avisa(QStringLiteral("Erro de permissão ao arquivo!"), Icon::Exclamation);

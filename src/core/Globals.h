@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/ErrorNumbers.h"
 
 namespace zv::core {
 
@@ -9,5 +10,14 @@ class classAmbiente;
 // never cleared.
 inline classAmbiente* Ambiente = nullptr;
 inline bool bEncerrar = false;
+
+// The environment object for a caller that cannot go on without it; its
+// absence is the "object not set" failure for the caller's trap.
+inline classAmbiente& ambienteAtual()
+{
+    if (!Ambiente)
+        throw platform::Failure(platform::kErrObjectNotSet);
+    return *Ambiente;
+}
 
 } // namespace zv::core

@@ -37,13 +37,6 @@ const QString kObjeto = QStringLiteral("frmBackup");
 const QString kBackup = QStringLiteral("keyBackup");
 const QString kSair = QStringLiteral("keySair");
 
-core::classAmbiente& ambiente()
-{
-    if (!core::Ambiente)
-        throw platform::Failure(platform::kErrObjectNotSet);
-    return *core::Ambiente;
-}
-
 QList<ui::Command> comandosDaJanela()
 {
     return {
@@ -179,7 +172,7 @@ void frmBackup::suBackup()
 {
     if (m_emCurso)
         return;
-    if (!ambiente().Logado()) {
+    if (!core::ambienteAtual().Logado()) {
         Dialogs::messageBox(kSemSessao, core::kSistema, Icon::Exclamation);
         return;
     }
@@ -211,7 +204,7 @@ void frmBackup::copiaPara(const QString& pasta)
     mostraTotal(0, 0);
     mostraArquivo(0);
 
-    core::BackupPublicacoes backup(ambiente());
+    core::BackupPublicacoes backup(core::ambienteAtual());
     QList<core::PublicacaoAtiva> publicacoes;
     QString mensagem;
     bool listadas = false;

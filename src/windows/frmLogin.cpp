@@ -36,13 +36,6 @@ const QString kSalvar = QStringLiteral("keySalvar");
 const QString kEntrar = QStringLiteral("keyEntrar");
 const QString kCancelar = QStringLiteral("keyCancelar");
 
-core::classAmbiente& ambiente()
-{
-    if (!core::Ambiente)
-        throw platform::Failure(platform::kErrObjectNotSet);
-    return *core::Ambiente;
-}
-
 QList<ui::Command> comandosDaJanela()
 {
     return {
@@ -179,12 +172,12 @@ void frmLogin::Form_Load()
 {
     core::ErrorTrap trap(kObjeto, QStringLiteral("Form_Load"));
     trap([&] { m_comandos->applyColourCheck(); });
-    trap([&] { setWindowTitle(ambiente().Sistema() + QStringLiteral(" - Autenticação de Usuário")); });
-    trap([&] { m_txtDominio->setText(ambiente().Dominio()); });
-    trap([&] { m_txtLogin->setText(ambiente().Login()); });
+    trap([&] { setWindowTitle(core::ambienteAtual().Sistema() + QStringLiteral(" - Autenticação de Usuário")); });
+    trap([&] { m_txtDominio->setText(core::ambienteAtual().Dominio()); });
+    trap([&] { m_txtLogin->setText(core::ambienteAtual().Login()); });
     // The daemon has no document: the toolbar offers no "GERAR PDF". The
     // plain button stays.
-    if (trap.test([&] { return ambiente().Monitor(); }))
+    if (trap.test([&] { return core::ambienteAtual().Monitor(); }))
         trap([&] { m_comandos->action(kSalvar)->setVisible(false); });
 }
 
@@ -247,12 +240,13 @@ void frmLogin::suEntrar()
     trap([&] { Dialogs::setBusy(true); });
     bool autenticou = false;
     trap([&] {
-        autenticou = ambiente().Autentica(m_txtDominio->text(), m_txtLogin->text(), m_txtSenha->text(), kTLogin);
+        autenticou = core::ambienteAtual().Autentica(m_txtDominio->text(), m_txtLogin->text(), m_txtSenha->text(),
+                                                     kTLogin);
     });
     if (trap.test([&] { return !autenticou; }))
-        trap([&] { avisa(ambiente().Erro(), Icon::Critical); });
+        trap([&] { avisa(core::ambienteAtual().Erro(), Icon::Critical); });
     trap([&] { Dialogs::setBusy(false); });
-    if (trap.test([&] { return ambiente().Logado(); }))
+    if (trap.test([&] { return core::ambienteAtual().Logado(); }))
         trap([&] { close(); });
     else
         trap([&] { m_txtSenha->clear(); });
@@ -283,7 +277,7 @@ bool frmLogin::Form_Unload()
     core::ErrorTrap trap(kObjeto, QStringLiteral("Form_Unload"));
     bool fecha = true;
     m_logadoAoFechar = false;
-    if (trap.test([&] { return !(m_logadoAoFechar = ambiente().Logado()); })) {
+    if (trap.test([&] { return !(m_logadoAoFechar = core::ambienteAtual().Logado()); })) {
         trap([&] {
             platform::MessageBoxRequest pergunta;
             pergunta.text = QStringLiteral("Você não esta Logado.\r\nDeseja realmente sair?");

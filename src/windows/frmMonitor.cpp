@@ -37,13 +37,6 @@ frmMonitor::Janelas& janelas()
     return j;
 }
 
-core::classAmbiente& ambiente()
-{
-    if (!core::Ambiente)
-        throw platform::Failure(platform::kErrObjectNotSet);
-    return *core::Ambiente;
-}
-
 QList<ui::Command> comandosMonitor()
 {
     return {
@@ -160,7 +153,7 @@ void frmMonitor::mostraSessao(bool logado)
 
 bool frmMonitor::VerificaLogin()
 {
-    const bool logado = ambiente().Logado();
+    const bool logado = core::ambienteAtual().Logado();
     mostraSessao(logado);
     return logado;
 }
@@ -221,11 +214,11 @@ bool frmMonitor::passoSessao(const QString& procedimento, const QString& recusa)
 {
     core::ErrorTrap trap(kObjeto, procedimento);
     bool logado = false;
-    trap([&] { logado = ambiente().Logado(); });
+    trap([&] { logado = core::ambienteAtual().Logado(); });
     if (logado)
         return true;
     trap([&] { janelas().login(this); });
-    trap([&] { logado = ambiente().Logado(); });
+    trap([&] { logado = core::ambienteAtual().Logado(); });
     if (logado) {
         trap([&] { mostraSessao(true); });
         return true;
@@ -239,8 +232,8 @@ bool frmMonitor::passoSessao(const QString& procedimento, const QString& recusa)
 void frmMonitor::fimDeOperacao(const QString& procedimento)
 {
     core::ErrorTrap trap(kObjeto, procedimento);
-    if (trap.test([&] { return ambiente().TLogin() == 0; })) {
-        trap([&] { ambiente().LogOff(); });
+    if (trap.test([&] { return core::ambienteAtual().TLogin() == 0; })) {
+        trap([&] { core::ambienteAtual().LogOff(); });
         trap([&] { mostraSessao(false); });
     }
 }
@@ -251,9 +244,9 @@ void frmMonitor::suConsulta()
     if (!passoSessao(nome, QStringLiteral("Não é possível abrir a tela de consulta sem estar logado!")))
         return;
     core::ErrorTrap trap(kObjeto, nome);
-    trap([&] { ambiente().Consulta_Iniciar(); });
+    trap([&] { core::ambienteAtual().Consulta_Iniciar(); });
     trap([&] { janelas().consulta(this); });
-    trap([&] { ambiente().Consulta_Finalizar(); });
+    trap([&] { core::ambienteAtual().Consulta_Finalizar(); });
     fimDeOperacao(nome);
 }
 
@@ -271,7 +264,7 @@ void frmMonitor::suBackup()
 {
     core::ErrorTrap trap(kObjeto, QStringLiteral("suBackup"));
     bool logado = false;
-    trap([&] { logado = ambiente().Logado(); });
+    trap([&] { logado = core::ambienteAtual().Logado(); });
     if (!logado) {
         trap([&] { janelas().login(this); });
         trap([&] { logado = VerificaLogin(); });
@@ -287,8 +280,8 @@ void frmMonitor::suBackup()
         platform::Dialogs::messageBox(QStringLiteral("A ferramenta de Backup estará disponível em breve!"),
                                       core::kSistema, platform::Icon::Information);
     });
-    if (trap.test([&] { return ambiente().TLogin() == 0; }))
-        trap([&] { ambiente().LogOff(); });
+    if (trap.test([&] { return core::ambienteAtual().TLogin() == 0; }))
+        trap([&] { core::ambienteAtual().LogOff(); });
     trap([&] { VerificaLogin(); });
 }
 
@@ -296,7 +289,7 @@ void frmMonitor::AbreRelatorio()
 {
     core::ErrorTrap trap(kObjeto, QStringLiteral("AbreRelatorio"));
     trap([&] {
-        const core::SessaoPortal& s = ambiente().sessao();
+        const core::SessaoPortal& s = core::ambienteAtual().sessao();
         const QString endereco = transport::portalBaseUrl() + QStringLiteral("printer/relatorio.asp?asp_contador=")
                                  + QString::number(s.lngID_Contador) + QStringLiteral("&asp_id_admin=")
                                  + QString::number(s.lngLogin_ID);
@@ -342,7 +335,7 @@ void frmMonitor::Form_Unload()
     m_trmLogin.stop();
     m_tmrSair.stop();
     if (trap.test([&] { return m_chkLogOff->isChecked(); }))
-        trap([&] { ambiente().LogOff(); });
+        trap([&] { core::ambienteAtual().LogOff(); });
     // Closing more than once (the close box after an exit request) logs off once.
     m_chkLogOff->setChecked(false);
 }

@@ -101,9 +101,7 @@ frmConsulta::~frmConsulta()
 
 core::classAmbiente& frmConsulta::ambiente() const
 {
-    if (!core::Ambiente)
-        throw Failure(platform::kErrObjectNotSet);
-    return *core::Ambiente;
+    return core::ambienteAtual();
 }
 
 void frmConsulta::montaControles()
