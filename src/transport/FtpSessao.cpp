@@ -2,36 +2,18 @@
 
 #include "platform/Cp1252.h"
 #include "transport/FtpErros.h"
+#include "transport/RecursosCurl.h"
+#include "transport/classURL.h"
 
 #include <QIODevice>
 #include <QRegularExpression>
 
-#include <curl/curl.h>
-
 #include <cctype>
-#include <mutex>
 
 namespace zv::transport {
 
 namespace {
 
-constexpr const char* kAgente = "Zorvelanta Printer";
-
-void iniciaBiblioteca()
-{
-    static std::once_flag uma;
-    std::call_once(uma, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
-
-struct FechaCurl {
-    void operator()(CURL* c) const { curl_easy_cleanup(c); }
-};
-struct FechaUrl {
-    void operator()(CURLU* u) const { curl_url_cleanup(u); }
-};
-struct FechaLista {
-    void operator()(curl_slist* l) const { curl_slist_free_all(l); }
-};
 
 bool temQuebraOuNulo(const QByteArray& bytes)
 {
@@ -67,7 +49,7 @@ EnderecoFtp enderecoFtp(const QString& vServidor)
 
 struct FtpSessao::Estado {
     Prazos prazos;
-    std::unique_ptr<CURL, FechaCurl> curl;
+    libcurl::Curl curl;
     QByteArray host;
     int porta = 21;
     int erro = kFtpSemErro;
@@ -134,7 +116,7 @@ size_t FtpSessao::Estado::escrita(char* dados, size_t tamanho, size_t quantos, v
 // that concern only it are put back.
 bool FtpSessao::Estado::prepara(const QByteArray& caminho)
 {
-    std::unique_ptr<CURLU, FechaUrl> url(curl_url());
+    libcurl::Url url(curl_url());
     // A name the library cannot even take as a host name is one no
     // resolver would find.
     if (!url || curl_url_set(url.get(), CURLUPART_SCHEME, "ftp", 0) != CURLUE_OK
@@ -179,7 +161,7 @@ FtpSessao::~FtpSessao() = default;
 
 bool FtpSessao::abre()
 {
-    iniciaBiblioteca();
+    libcurl::iniciaBiblioteca();
     d->curl.reset(curl_easy_init());
     if (!d->curl) {
         d->erro = kFtpErroInterno;
@@ -188,7 +170,7 @@ bool FtpSessao::abre()
     CURL* c = d->curl.get();
     // The session carries the program's name like its web requests do; an
     // FTP conversation has nowhere to send it.
-    curl_easy_setopt(c, CURLOPT_USERAGENT, kAgente);
+    curl_easy_setopt(c, CURLOPT_USERAGENT, classURL::kAgente);
     curl_easy_setopt(c, CURLOPT_PROXY, "");
     curl_easy_setopt(c, CURLOPT_NOPROXY, "*");
     curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
@@ -237,7 +219,7 @@ bool FtpSessao::comando(const QString& linha)
     }
     if (!d->curl || !d->prepara("//"))
         return false;
-    std::unique_ptr<curl_slist, FechaLista> comandos(curl_slist_append(nullptr, bytes.constData()));
+    libcurl::Lista comandos(curl_slist_append(nullptr, bytes.constData()));
     CURL* c = d->curl.get();
     curl_easy_setopt(c, CURLOPT_QUOTE, comandos.get());
     curl_easy_setopt(c, CURLOPT_NOBODY, 1L);

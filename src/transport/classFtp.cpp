@@ -4,6 +4,7 @@
 #include "transport/FtpBlocos.h"
 #include "transport/FtpErros.h"
 #include "transport/FtpSessao.h"
+#include "transport/classURL.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -14,7 +15,8 @@ namespace zv::transport {
 
 namespace {
 
-const QString kSistema = QStringLiteral("Zorvelanta Printer");
+// The system name, which is also the agent name of every connection.
+const QString kSistema = QString::fromLatin1(classURL::kAgente);
 
 constexpr quint8 kSituacaoPasso = 1;
 constexpr quint8 kSituacaoFim = 2;

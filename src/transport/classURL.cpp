@@ -1,22 +1,13 @@
 #include "transport/classURL.h"
 
 #include "platform/Cp1252.h"
-
-#include <curl/curl.h>
+#include "transport/RecursosCurl.h"
 
 #include <array>
-#include <memory>
-#include <mutex>
 
 namespace zv::transport {
 
 namespace {
-
-void iniciaBiblioteca()
-{
-    static std::once_flag uma;
-    std::call_once(uma, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
 
 // The answer is decoded as it arrives: each byte one Windows-1252
 // character, written straight into the text (no second pass over a copy).
@@ -79,21 +70,12 @@ size_t acrescenta(char* dados, size_t tamanho, size_t quantos, void* destino) no
     return bytes;
 }
 
-struct FechaCurl {
-    void operator()(CURL* c) const { curl_easy_cleanup(c); }
-};
-struct FechaLista {
-    void operator()(curl_slist* l) const { curl_slist_free_all(l); }
-};
-struct FechaUrl {
-    void operator()(CURLU* u) const { curl_url_cleanup(u); }
-};
 
 // The URL handed over as a parsed handle, so the library sends path and
 // query exactly as given instead of tidying them.
-std::unique_ptr<CURLU, FechaUrl> analisa(const QByteArray& url)
+libcurl::Url analisa(const QByteArray& url)
 {
-    std::unique_ptr<CURLU, FechaUrl> handle(curl_url());
+    libcurl::Url handle(curl_url());
     if (!handle || curl_url_set(handle.get(), CURLUPART_URL, url.constData(), CURLU_PATH_AS_IS) != CURLUE_OK)
         return nullptr;
     return handle;
@@ -102,14 +84,14 @@ std::unique_ptr<CURLU, FechaUrl> analisa(const QByteArray& url)
 QString transfere(const QByteArray& url)
 {
     Recepcao corpo;
-    iniciaBiblioteca();
-    std::unique_ptr<CURL, FechaCurl> curl(curl_easy_init());
+    libcurl::iniciaBiblioteca();
+    libcurl::Curl curl(curl_easy_init());
     if (!curl)
         return {};
     const auto endereco = analisa(url);
     if (!endereco)
         return {};
-    std::unique_ptr<curl_slist, FechaLista> cabecalhos(
+    libcurl::Lista cabecalhos(
         curl_slist_append(curl_slist_append(nullptr, "Cache-Control: no-cache"), "Pragma: no-cache"));
 
     CURL* c = curl.get();
