@@ -31,10 +31,7 @@ const QString kListaAvisos = QStringLiteral("printer/avisos_b.asp");
 const QString kAviso = QStringLiteral("/printer/avisos.asp");
 const QByteArray kConteudo = "%PDF-1.4\nguia de pagamento\n%%EOF\n";
 
-QByteArray crlf(const QStringList& lines)
-{
-    return platform::toCp1252(lines.join(QStringLiteral("\r\n")));
-}
+using test::crlf;
 
 QString dia(int n)
 {

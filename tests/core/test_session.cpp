@@ -36,10 +36,7 @@ void store(const char* key, const QString& value)
     core::Settings::write(core::Secao::Autenticacao, QLatin1String(key), value);
 }
 
-QByteArray crlf(const QStringList& lines)
-{
-    return platform::toCp1252(lines.join(QStringLiteral("\r\n")));
-}
+using test::crlf;
 
 class SessionTest : public ::testing::Test {
 protected:

@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/Cp1252.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QMultiMap>
@@ -9,6 +11,13 @@
 #include <memory>
 
 namespace zv::test {
+
+// An answer as the portal writes it: the lines joined by CR LF, in
+// Windows-1252.
+inline QByteArray crlf(const QStringList& lines)
+{
+    return platform::toCp1252(lines.join(QStringLiteral("\r\n")));
+}
 
 // A portal inside the test process: an HTTP server on 127.0.0.1, on a free
 // port, answering from a background thread what the test told it to answer,

@@ -37,7 +37,7 @@ const QDateTime kAgora(QDate(2026, 12, 11), QTime(10, 0));
 const QString kLista = QStringLiteral("/printer/consulta_b.asp");
 const QString kDocumento = QStringLiteral("printer/consulta_b.asp");
 
-QByteArray crlf(const QStringList& lines) { return platform::toCp1252(lines.join(QStringLiteral("\r\n"))); }
+using test::crlf;
 
 struct Documento {
     QString id;

@@ -30,7 +30,7 @@ const QDateTime kAgora(QDate(2026, 12, 11), QTime(10, 0));
 const QString kSemSessao = QStringLiteral("Monitor Zorvelanta Printer");
 const QString kComSessao = QStringLiteral("Monitor Zorvelanta Printer [Maria Souza]");
 
-QByteArray crlf(const QStringList& lines) { return platform::toCp1252(lines.join(QStringLiteral("\r\n"))); }
+using test::crlf;
 
 } // namespace
 
