@@ -156,4 +156,13 @@ void LoopbackPortal::clear()
     d->headers.clear();
 }
 
+void LoopbackPortal::setSessionAnswers(const QString& today)
+{
+    setAnswer(QStringLiteral("printer/printer_login_b.asp"),
+              crlf({"Zorvelanta Printer", "4711", "x", "Maria Souza", "ftp.exemplo", "ftpuser", "ftpsenha",
+                    "Escritório Central", "33", "21", "logo21.gif", today, "0", "gif", "2"}));
+    setAnswer(QStringLiteral("printer/printer_login_conf_b.asp"),
+              crlf({"Zorvelanta Printer", today, "ftp2.exemplo", "u2", "s2"}));
+}
+
 } // namespace zv::test

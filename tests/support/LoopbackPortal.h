@@ -53,6 +53,10 @@ public:
     // Forgets the answers and the record.
     void clear();
 
+    // Login and confirmation answers of a portal whose date is `today`: user
+    // "Maria Souza", session 4711, login ID 33, office 21 "Escritório Central".
+    void setSessionAnswers(const QString& today);
+
 private:
     struct State;
     std::unique_ptr<State> d;

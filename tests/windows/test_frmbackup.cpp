@@ -58,11 +58,7 @@ class TestFrmBackup : public QObject {
     void entra()
     {
         const QString hoje = platform::Regional::shortDate(kAgora.date());
-        m_portal->setAnswer(QStringLiteral("printer/printer_login_b.asp"),
-                            crlf({"Zorvelanta Printer", "4711", "x", "Maria Souza", "ftp.exemplo", "ftpuser",
-                                  "ftpsenha", "Escritório Central", "33", "21", "logo21.gif", hoje, "0", "gif", "2"}));
-        m_portal->setAnswer(QStringLiteral("printer/printer_login_conf_b.asp"),
-                            crlf({"Zorvelanta Printer", hoje, "ftp2.exemplo", "u2", "s2"}));
+        m_portal->setSessionAnswers(hoje);
         QVERIFY2(core::Ambiente->Autentica(QStringLiteral("esc"), QStringLiteral("maria"), QStringLiteral("pw"), 5),
                  qPrintable(core::Ambiente->Erro()));
         QVERIFY(core::Ambiente->Logado());

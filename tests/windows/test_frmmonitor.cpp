@@ -46,11 +46,7 @@ class TestFrmMonitor : public QObject {
     void preparaPortal()
     {
         const QString hoje = platform::Regional::shortDate(kAgora.date());
-        m_portal->setAnswer(QStringLiteral("printer/printer_login_b.asp"),
-                            crlf({"Zorvelanta Printer", "4711", "x", "Maria Souza", "ftp.exemplo", "ftpuser",
-                                  "ftpsenha", "Escritório Central", "33", "21", "logo21.gif", hoje, "0", "gif", "2"}));
-        m_portal->setAnswer(QStringLiteral("printer/printer_login_conf_b.asp"),
-                            crlf({"Zorvelanta Printer", hoje, "ftp2.exemplo", "u2", "s2"}));
+        m_portal->setSessionAnswers(hoje);
     }
 
     void entra(qint16 tlogin = 5)
