@@ -6,7 +6,6 @@
 #include "core/Settings.h"
 #include "core/classAmbiente.h"
 #include "platform/Clock.h"
-#include "platform/Cp1252.h"
 #include "platform/DialogService.h"
 #include "platform/Regional.h"
 #include "support/LoopbackPortal.h"
@@ -29,8 +28,6 @@ namespace {
 const QDateTime kAgora(QDate(2026, 12, 11), QTime(10, 0));
 const QString kSemSessao = QStringLiteral("Monitor Zorvelanta Printer");
 const QString kComSessao = QStringLiteral("Monitor Zorvelanta Printer [Maria Souza]");
-
-using test::crlf;
 
 } // namespace
 
