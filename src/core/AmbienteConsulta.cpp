@@ -4,13 +4,19 @@
 
 namespace zv::core {
 
+std::unique_ptr<consultation::classConsultar> classAmbiente::novaConsulta()
+{
+    auto consulta = std::make_unique<consultation::classConsultar>();
+    consulta->GetPar(transport::portalBaseUrl(), m_sessao.lngSessao, m_sessao.lngLogin_ID, m_sistema, UltimosIds,
+                     m_pastaBase);
+    consulta->setPastaBackup(Folders::back());
+    consulta->setRequisicao([this](const QString& url) { return AbreURL(url); });
+    return consulta;
+}
+
 void classAmbiente::Consulta_Iniciar()
 {
-    m_consultar = std::make_unique<consultation::classConsultar>();
-    m_consultar->GetPar(transport::portalBaseUrl(), m_sessao.lngSessao, m_sessao.lngLogin_ID, m_sistema, UltimosIds,
-                        m_pastaBase);
-    m_consultar->setPastaBackup(Folders::back());
-    m_consultar->setRequisicao([this](const QString& url) { return AbreURL(url); });
+    m_consultar = novaConsulta();
 }
 
 void classAmbiente::Consulta_Finalizar()

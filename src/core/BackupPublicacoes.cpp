@@ -4,7 +4,6 @@
 #include "core/CopiaBackup.h"
 #include "core/Folders.h"
 #include "core/classAmbiente.h"
-#include "transport/PortalAddress.h"
 
 #include <QDir>
 
@@ -33,12 +32,8 @@ QString umaLinha(QString texto)
 bool BackupPublicacoes::lista(QList<PublicacaoAtiva>& publicacoes, QString& mensagem)
 {
     publicacoes.clear();
-    const SessaoPortal& s = m_ambiente.sessao();
-    consultation::classConsultar consulta;
-    consulta.GetPar(transport::portalBaseUrl(), s.lngSessao, s.lngLogin_ID, m_ambiente.Sistema(),
-                    m_ambiente.UltimosIds, m_ambiente.PastaBase());
-    consulta.setPastaBackup(Folders::back());
-    consulta.setRequisicao([this](const QString& url) { return m_ambiente.AbreURL(url); });
+    const auto propria = m_ambiente.novaConsulta();
+    consultation::classConsultar& consulta = *propria;
     consulta.setMostrar(kMostrarAtivos);
     qint16 quantidade = 0;
     qint32 soma = 0;

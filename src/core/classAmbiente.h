@@ -174,6 +174,9 @@ public:
     void Consulta_Iniciar();
     void Consulta_Finalizar();
     consultation::classConsultar* Consultar() const { return m_consultar.get(); }
+    // A query object of its own for this session, for a caller that must
+    // not disturb the consultation window's.
+    std::unique_ptr<consultation::classConsultar> novaConsulta();
     // The IDs of the last publication, "*" between them; copied into the
     // query object when it is created.
     QString UltimosIds;
